@@ -1,0 +1,304 @@
+#include "load/file_reader.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "load/checks.h"
+#include "load/error_list.h"
+#include "load/line_reader.h"
+#include "load/recent_files.h"
+#include "platform/canvas.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "records/edbs_part.h"
+#include "store/edbs_store.h"
+#include "views/settings.h"
+#include "views/view_state.h"
+
+int g_pendingAction = kPendingNothing;
+std::string g_fileName;
+std::int32_t g_loadScreenValid = 0;
+std::int32_t g_storeWasCleared = 0;
+std::int64_t g_lineCount = 0;
+std::int64_t g_fileSize = 0;
+std::int64_t g_edbsLineCount = 0;
+std::int64_t g_aggregateCount = 0;
+
+namespace {
+
+const edbs::Color kBlack{0, 0, 0};
+const edbs::Color kWhite{255, 255, 255};
+const edbs::Color kBlue{0, 0, 255};
+constexpr std::int64_t kUnknownFileSize = 9999999;
+constexpr std::size_t kHeaderWidth = 36;
+constexpr int kBarLeft = 120;
+constexpr int kBarRight = 720;
+
+edbs::Font LoadScreenFont() {
+  edbs::Font f;
+  f.face = "Arial";
+  f.height = 15;
+  f.weight = 100;
+  return f;
+}
+
+void DrawStaticScreen(edbs::Canvas& dc) {
+  dc.Rectangle(50, 50, 750, 140);
+  dc.TextOut(120, 55, "Vorhandene Daten löschen");
+  dc.Rectangle(119, 71, 721, 83);
+  dc.TextOut(120, 85, "Datei " + edbs::NativePathToText(g_fileName) + " lesen!");
+  dc.Rectangle(119, 101, 721, 113);
+  dc.Rectangle(50, 150, 750, 360);
+  dc.MoveTo(50, 170);
+  dc.LineTo(750, 170);
+  dc.TextOut(70, 155, "Fehler     Prüfung");
+  for (int row = 1; row <= 12; ++row) dc.TextOut(120, kCheckRowY[row], kCheckLabels[row]);
+  dc.Rectangle(50, 370, 750, 425);
+  dc.TextOut(120, 375, kCheckLabels[13]);
+  dc.Rectangle(119, 391, 721, 403);
+}
+
+void RedrawResults(edbs::Canvas& dc) {
+  dc.SelectPen({1, kBlue});
+  if (g_storeWasCleared == 1) dc.FillRect(kBarLeft, 72, kBarRight, 82);
+  dc.FillRect(kBarLeft, 102, kBarRight, 112);
+  dc.FillRect(kBarLeft, 392, kBarRight, 402);
+  dc.TextOut(120, 115, LinesReadText());
+  for (int row = 1; row <= 13; ++row) {
+    const int count = (row == 6 || row == 7) ? 0 : g_checkCounts[row];
+    DrawCheckResult(dc, kCheckRowY[row], count);
+  }
+  dc.TextOut(120, 405, RecordsParsedText());
+}
+
+// Grows a progress bar in about a hundred steps: each call past the threshold fills to the new x.
+class ProgressBar {
+ public:
+  ProgressBar(edbs::Canvas& dc, int top, int bottom) : m_dc(dc), m_top(top), m_bottom(bottom) {}
+  void Fill(std::int64_t x) {
+    m_dc.FillRect(kBarLeft, m_top, static_cast<int>(std::min<std::int64_t>(kBarRight, x)), m_bottom);
+    m_dc.Flush();
+  }
+
+ private:
+  edbs::Canvas& m_dc;
+  int m_top, m_bottom;
+};
+
+bool IsEdbsLine(const std::string& piece) {
+  if (piece.size() < 4) return false;
+  const char* word = "EDBS";
+  for (int k = 0; k < 4; ++k) {
+    const char c = piece[static_cast<std::size_t>(k)];
+    if (c != word[k] && c != word[k] + 32) return false;
+  }
+  return true;
+}
+
+// Step 9: the file into the line table, with the read bar growing by the characters read.
+LineTable ReadLines(CLineReader& reader, edbs::Canvas& dc) {
+  LineTable table;
+  ProgressBar bar(dc, 102, 112);
+  std::int64_t n = 0, total = 0, threshold = 0;
+  const std::int64_t size = g_fileSize > 0 ? g_fileSize : 1;
+  std::string piece;
+  while (reader.NextPiece(piece)) {
+    ++n;
+    total += static_cast<std::int64_t>(piece.size()) + 1;
+    if (total > threshold) {
+      threshold += g_fileSize / 100;
+      bar.Fill((31 * total / size + 6) * 20);
+    }
+    if (IsEdbsLine(piece)) {
+      table.push_back({piece, static_cast<std::int32_t>(n), 0, 0, 0});
+    } else if (!piece.empty()) {
+      if (table.empty()) {
+        table.push_back({piece, static_cast<std::int32_t>(n), kBitNoEdbsStart, 0, 0});
+      } else {
+        // Rejoins a line that the 2000-character pieces split.
+        table.back().text += piece;
+      }
+    }
+  }
+  reader.Close();
+  g_lineCount = n;
+  return table;
+}
+
+void PadTo(LineTable& table, std::size_t width) {
+  for (LineEntry& e : table) {
+    if (e.text.size() < width) e.text.resize(width, ' ');
+  }
+}
+
+int RegisterFile() {
+  for (int k = 0; k < kLoadedFileSlots - 1; ++k) {
+    if (g_loadedFiles[k].empty()) {
+      g_loadedFiles[k] = g_fileName;
+      return k;
+    }
+  }
+  return kLoadedFileSlots - 1;
+}
+
+void AddOne(std::string text, const LineEntry& start, int completingLine, int fileIndex) {
+  const int r = g_store.AddRecord(std::move(text), start.lineNumber, start.opKeyIndex, start.infoNameIndex,
+                                  fileIndex, start.checkFlags);
+  if (r < 0) {
+    g_aggregateCount += -static_cast<std::int64_t>(r);
+  } else if (r > 0) {
+    ++g_checkCounts[13];
+    ReportError(FormatAnalysisMessage(completingLine, r), g_parseText);
+  }
+}
+
+// Step 13: continuation chains A (F ...) E become one record; every other line is one record.
+void JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
+  ProgressBar bar(dc, 392, 402);
+  const std::int64_t count = static_cast<std::int64_t>(table.size());
+  std::int64_t threshold = 0;
+  bool chainOpen = false;
+  std::string chain;
+  std::size_t chainStart = 0;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const std::int64_t si = static_cast<std::int64_t>(i);
+    if (si > threshold) {
+      threshold += count / 100;
+      bar.Fill(120 + 620 * si / count);
+    }
+    LineEntry& e = table[i];
+    const char marker = e.text[22];
+    if (marker == 'A' || marker == 'a' || ((marker == 'F' || marker == 'f') && !chainOpen)) {
+      // An F line without an open chain opens one as an A line would.
+      chain = std::move(e.text);
+      chainStart = i;
+      chainOpen = true;
+    } else if (marker == 'F' || marker == 'f') {
+      chain.append(e.text, kHeaderWidth, std::string::npos);
+    } else if ((marker == 'E' || marker == 'e') && chainOpen) {
+      chain.append(e.text, kHeaderWidth, std::string::npos);
+      chainOpen = false;
+      AddOne(std::move(chain), table[chainStart], e.lineNumber, fileIndex);
+      chain.clear();
+    } else {
+      // Any other line, and an E line without an open chain, stands alone; an open chain is dropped.
+      chainOpen = false;
+      AddOne(std::move(e.text), e, e.lineNumber, fileIndex);
+    }
+  }
+}
+
+bool OpenForReading(CLineReader& reader) { return reader.Open(g_fileName); }
+
+void ReadFileSize() {
+  std::error_code ec;
+  const auto status = std::filesystem::status(g_fileName, ec);
+  std::uintmax_t size = 0;
+  if (!ec && std::filesystem::is_regular_file(status)) size = std::filesystem::file_size(g_fileName, ec);
+  if (ec || !std::filesystem::is_regular_file(status)) {
+    edbs::Prompt().ShowMessage("Probleme beim Lesen der Dateilänge!");
+    g_fileSize = kUnknownFileSize;
+    return;
+  }
+  g_fileSize = static_cast<std::int64_t>(size);
+}
+
+}  // namespace
+
+std::string LinesReadText() {
+  return Format("%lld Zeilen gelesen mit %lld Zeichen", static_cast<long long>(g_lineCount),
+                static_cast<long long>(g_fileSize));
+}
+
+std::string RecordsParsedText() {
+  return Format("%lld EDBS-Sätze mit %lld Aggregaten", static_cast<long long>(g_edbsLineCount),
+                static_cast<long long>(g_aggregateCount));
+}
+
+void ResetLoadState() {
+  g_pendingAction = kPendingNothing;
+  g_fileName.clear();
+  g_loadScreenValid = 0;
+  g_storeWasCleared = 0;
+  g_lineCount = g_fileSize = g_edbsLineCount = g_aggregateCount = 0;
+  g_checkCounts.fill(0);
+  ClearErrorList();
+}
+
+void PerformPendingLoad(edbs::Canvas& dc) {
+  const int code = g_pendingAction;
+  if (code != kPendingOpen && code != kPendingAdd && code != kPendingLoadScreen) return;
+
+  dc.Save();
+  dc.SelectPen({1, kBlack});
+  dc.SelectBrush(kWhite);
+  dc.SelectFont(LoadScreenFont());
+  dc.SetTextColor(kBlack);
+  dc.SetBkMode(edbs::BkMode::Transparent);
+
+  g_viewScale = 1.0;
+  g_viewPanX = g_viewPanY = 0;
+  CLineReader reader;
+  if (code == kPendingOpen || code == kPendingAdd) {
+    g_store.ClearFilterSet();
+    g_detailStart = 0;
+    g_listStart = 0;
+    if (!OpenForReading(reader)) {
+      edbs::Prompt().ShowMessage("Datei nicht gefunden!");
+      g_loadScreenValid = 0;
+      // Not attempted again at the next repaint: the view falls back to its start screen.
+      g_pendingAction = kPendingNothing;
+      dc.Restore();
+      return;
+    }
+  } else if (g_loadScreenValid != 1) {
+    dc.Restore();
+    return;
+  }
+
+  g_loadScreenValid = 1;
+  DrawStaticScreen(dc);
+  dc.SelectBrush(kBlue);
+  if (code == kPendingLoadScreen) {
+    RedrawResults(dc);
+    dc.Restore();
+    return;
+  }
+
+  g_viewPanX = g_viewPanY = 0;
+  g_viewZoom = 1.0;
+  RememberRecentFile(g_fileName);
+  ReadFileSize();
+
+  dc.SelectPen({1, kBlue});
+  edbs::Cursor().Show(true);
+  if (code == kPendingOpen) {
+    g_store.ClearAll(&dc);
+    g_storeWasCleared = 1;
+  } else {
+    g_storeWasCleared = 0;
+  }
+  ClearErrorList();
+
+  LineTable table = ReadLines(reader, dc);
+  dc.TextOut(120, 115, LinesReadText());
+
+  PadTo(table, 8);
+  RunLengthChecks(table, dc);
+  PadTo(table, 44);
+  RunContentChecks(table, dc);
+
+  const int fileIndex = RegisterFile();
+  g_aggregateCount = 0;
+  g_edbsLineCount = static_cast<std::int64_t>(table.size());
+  g_checkCounts[13] = 0;
+  JoinAndAddRecords(table, dc, fileIndex);
+  table.clear();
+
+  DrawCheckResult(dc, kCheckRowY[13], g_checkCounts[13]);
+  dc.TextOut(120, 405, RecordsParsedText());
+  g_pendingAction = kPendingLoadScreen;
+  edbs::Cursor().Show(false);
+  dc.Restore();
+}

@@ -1,0 +1,82 @@
+#include "load/line_reader.h"
+
+namespace {
+constexpr std::size_t kBufferSize = 1 << 20;
+constexpr int kCtrlZ = 0x1A;
+}  // namespace
+
+CLineReader::~CLineReader() { Close(); }
+
+bool CLineReader::Open(const std::string& path) {
+  Close();
+  m_file = std::fopen(path.c_str(), "rb");
+  if (m_file == nullptr) return false;
+  m_buffer.resize(kBufferSize);
+  m_pos = m_end = 0;
+  m_atEnd = false;
+  m_peeked = -2;
+  m_rawBack = -2;
+  return true;
+}
+
+void CLineReader::Close() {
+  if (m_file != nullptr) std::fclose(m_file);
+  m_file = nullptr;
+}
+
+bool CLineReader::Refill() {
+  if (m_atEnd || m_file == nullptr) return false;
+  m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+  m_pos = 0;
+  if (m_end == 0) m_atEnd = true;
+  return m_end != 0;
+}
+
+int CLineReader::RawGet() {
+  if (m_pos == m_end && !Refill()) return EOF;
+  const int c = static_cast<unsigned char>(m_buffer[m_pos++]);
+  if (c == kCtrlZ) {  // text mode: Ctrl-Z ends the file
+    m_atEnd = true;
+    m_pos = m_end = 0;
+    return EOF;
+  }
+  return c;
+}
+
+int CLineReader::Get() {
+  if (m_peeked != -2) {
+    const int c = m_peeked;
+    m_peeked = -2;
+    return c;
+  }
+  int c;
+  if (m_rawBack != -2) {
+    c = m_rawBack;
+    m_rawBack = -2;
+  } else {
+    c = RawGet();
+  }
+  if (c == '\r') {
+    const int next = RawGet();
+    if (next == '\n') return '\n';
+    m_rawBack = next;  // a lone CR stays a character; what follows is read on its own
+  }
+  return c;
+}
+
+int CLineReader::Peek() {
+  if (m_peeked == -2) m_peeked = Get();
+  return m_peeked;
+}
+
+bool CLineReader::NextPiece(std::string& piece) {
+  piece.clear();
+  while (piece.size() < kMaxPiece) {
+    const int c = Get();
+    if (c == EOF) return !piece.empty();
+    if (c == '\n') return true;
+    piece.push_back(static_cast<char>(c));
+  }
+  if (Peek() == '\n') Get();
+  return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Reads a file in pieces of at most 2000 characters with the line semantics of a Windows text-mode
+// read on every platform: CR LF ends a line like LF, a Ctrl-Z ends the file, NUL is a character.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class CLineReader {
+ public:
+  static constexpr std::size_t kMaxPiece = 2000;
+
+  CLineReader() = default;
+  ~CLineReader();
+  CLineReader(const CLineReader&) = delete;
+  CLineReader& operator=(const CLineReader&) = delete;
+
+  bool Open(const std::string& path);
+  void Close();
+  // The next piece without its line end; false at the end of the file. A line of exactly 2000
+  // characters and its line end is one piece; only longer lines arrive as several pieces.
+  bool NextPiece(std::string& piece);
+
+ private:
+  int Get();   // next character after the text-mode translation, or EOF
+  int Peek();  // the same without consuming it
+  int RawGet();
+  bool Refill();
+
+  std::FILE* m_file = nullptr;
+  std::vector<char> m_buffer;
+  std::size_t m_pos = 0, m_end = 0;
+  bool m_atEnd = false;
+  int m_peeked = -2;   // a translated character read ahead; -2: none
+  int m_rawBack = -2;  // a raw character read ahead after a lone CR; -2: none
+};

@@ -1,0 +1,58 @@
+#pragma once
+// Test double of the drawing surface: writes every primitive as one line of text, with the state
+// it was drawn with, so that tests and the batch tool can compare drawings line by line.
+
+#include <string>
+#include <vector>
+
+#include "platform/canvas.h"
+
+namespace edbs {
+
+class RecordingCanvas : public Canvas {
+ public:
+  explicit RecordingCanvas(int width = 800, int height = 600) : m_width(width), m_height(height) {}
+
+  const std::vector<std::string>& Lines() const { return m_lines; }
+  std::string Log() const;  // all lines, each ended by '\n'
+  void Clear() { m_lines.clear(); }
+  int FlushCount() const { return m_flushes; }
+
+  // Text extents follow a fixed-pitch rule so that layouts are reproducible: each character is
+  // half the font height wide (at least 1 pixel), the extent is the font height tall.
+  Size GetTextExtent(const std::string& text) override;
+  Size GetClientSize() override { return {m_width, m_height}; }
+  void Flush() override { ++m_flushes; }
+
+ protected:
+  void DrawLine(int x1, int y1, int x2, int y2) override;
+  void DrawRectangle(int l, int t, int r, int b) override;
+  void DrawFillRect(int l, int t, int r, int b) override;
+  void DrawEllipse(int l, int t, int r, int b) override;
+  void DrawArc(int l, int t, int r, int b, int xs, int ys, int xe, int ye) override;
+  void DrawText(int x, int y, const std::string& text) override;
+  void DrawBitmap(int id, int x, int y) override;
+
+ private:
+  std::vector<std::string> m_lines;
+  int m_width, m_height;
+  int m_flushes = 0;
+};
+
+// A surface that draws nothing, for loads without a window (the batch tool).
+class NullCanvas : public Canvas {
+ public:
+  Size GetTextExtent(const std::string& text) override;
+  Size GetClientSize() override { return {800, 600}; }
+
+ protected:
+  void DrawLine(int, int, int, int) override {}
+  void DrawRectangle(int, int, int, int) override {}
+  void DrawFillRect(int, int, int, int) override {}
+  void DrawEllipse(int, int, int, int) override {}
+  void DrawArc(int, int, int, int, int, int, int, int) override {}
+  void DrawText(int, int, const std::string&) override {}
+  void DrawBitmap(int, int, int) override {}
+};
+
+}  // namespace edbs

@@ -1,0 +1,116 @@
+#include "records/edbs_part.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+std::string g_parseText;
+std::int32_t g_parsePos = 0;
+CDetailTable DetailTable;
+
+bool ParseHasRoom(std::size_t width) {
+  if (g_parsePos < 0) return false;
+  return g_parseText.size() >= static_cast<std::size_t>(g_parsePos) + width;
+}
+
+std::string_view ParseView(std::size_t offset, std::size_t width) {
+  return Mid(g_parseText, static_cast<long long>(g_parsePos) + static_cast<long long>(offset),
+             static_cast<long long>(width));
+}
+
+void CDetailTable::Set(int row, std::string_view tag, std::string_view label, std::string_view value) {
+  m_tag[row] = tag;
+  m_label[row] = label;
+  m_value[row] = value;
+}
+
+void CDetailTable::ClearAll() {
+  for (int r = 0; r < kRows; ++r) ClearRow(r);
+}
+
+long long TextToInt(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r' ||
+                             text[i] == '\v' || text[i] == '\f')) {
+    ++i;
+  }
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  unsigned long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    const unsigned digit = static_cast<unsigned>(text[i] - '0');
+    // Saturate like strtoll instead of wrapping.
+    if (value > (9223372036854775807ULL - digit) / 10) {
+      return negative ? (-9223372036854775807LL - 1) : 9223372036854775807LL;
+    }
+    value = value * 10 + digit;
+  }
+  return negative ? -static_cast<long long>(value) : static_cast<long long>(value);
+}
+
+double TextToDouble(std::string_view text) {
+  // Only the characters a number can consist of are handed on, so the conversion stops where
+  // strtod would, whatever the field holds behind it; the decimal point is always '.'.
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  std::string number;
+  std::size_t start = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  bool digits = false;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, digits = true;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, digits = true;
+  }
+  if (!digits) return 0.0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    if (j < text.size() && text[j] >= '0' && text[j] <= '9') {
+      while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
+      i = j;
+    }
+  }
+  number.assign(text.substr(start, i - start));
+  // Parse by hand into mantissa and exponent would lose exactness; std::strtod is exact but
+  // follows the C locale's decimal point, which this program never changes from ".".
+  return std::strtod(number.c_str(), nullptr);
+}
+
+std::string_view Left(std::string_view text, long long count) { return Mid(text, 0, count); }
+
+std::string_view Mid(std::string_view text, long long pos, long long count) {
+  if (pos < 0) pos = 0;
+  if (count <= 0 || static_cast<unsigned long long>(pos) >= text.size()) return {};
+  const auto p = static_cast<std::size_t>(pos);
+  const std::size_t rest = text.size() - p;
+  const std::size_t n = static_cast<unsigned long long>(count) < rest ? static_cast<std::size_t>(count) : rest;
+  return text.substr(p, n);
+}
+
+std::string Format(const char* format, ...) {
+  char buffer[512];
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  std::string out;
+  if (n < 0) {
+    va_end(copy);
+    return out;
+  }
+  if (static_cast<std::size_t>(n) < sizeof buffer) {
+    out.assign(buffer, static_cast<std::size_t>(n));
+  } else {
+    std::vector<char> big(static_cast<std::size_t>(n) + 1);
+    std::vsnprintf(big.data(), big.size(), format, copy);
+    out.assign(big.data(), static_cast<std::size_t>(n));
+  }
+  va_end(copy);
+  return out;
+}

@@ -1,0 +1,128 @@
+#pragma once
+// The part contract shared by every record part: a part reads its characters at the shared parse
+// cursor when it is built, fills the shared detail table, yields a list text and answers filter
+// criteria. The record dispatches these calls on the part type code; only the destructor is virtual.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Part type codes (index into PartTypeNameTable).
+enum PartTypeCode : int {
+  kPtUlob0000 = 0,
+  kPtUlob1000 = 1,
+  kPtUlob1100 = 2,
+  kPtUlob1110 = 3,
+  kPtUlob1200 = 4,
+  kPtUlob2000 = 5,
+  kPtUlob2100 = 6,
+  kPtUlob2110 = 7,
+  kPtUlo11Alk = 8,
+  kPtUlo20Alk = 9,
+  kPtUlo21Alk = 10,
+  kPtUlob210F = 11,
+  kPtUlta0000 = 12,
+  kPtUlta1000 = 13,
+  kPtUlpu0000 = 14,
+  kPtUlpu1000 = 15,
+  kPtUlpu2000 = 16,
+  kPtUlpu3000 = 17,
+  kPtUlpu4000 = 18,
+  kPtUlpu5000 = 19,
+  kPtUlpu6000 = 20,
+  kPtUlpu6100 = 21,
+  kPtUlpu7000 = 22,
+  kPtUlovek00 = 23,
+  kPtUlodre00 = 24,
+  kPtUlotex = 25,
+  kPtUlqa0000 = 26,
+  kPtUlodatum = 27,
+  kPtIbenkrt = 28,
+  kPtSuchkrit = 29,
+  kPtAnfang = 30,
+  kPtFirstWhf = 31,
+  kPtLastWhf = 66,
+};
+
+// The parse cursor: the complete text of the record being parsed and the next position to read.
+extern std::string g_parseText;
+extern std::int32_t g_parsePos;
+
+class CEdbsPart {
+ public:
+  explicit CEdbsPart(int type) : m_type(type) {}
+  virtual ~CEdbsPart() = default;
+  CEdbsPart(const CEdbsPart&) = delete;
+  CEdbsPart& operator=(const CEdbsPart&) = delete;
+
+  const std::int32_t m_type;
+};
+
+// True when g_parseText holds at least `width` characters from g_parsePos on.
+bool ParseHasRoom(std::size_t width);
+// The `width` characters at g_parsePos + offset (fewer when the text ends earlier).
+std::string_view ParseView(std::size_t offset, std::size_t width);
+
+// A fixed-width text field: exactly the characters read, or empty when nothing was read.
+// NUL bytes are ordinary characters here.
+template <std::size_t N>
+class Field {
+  static_assert(N > 0 && N < 256);
+
+ public:
+  // Copies N characters from the parse cursor at `offset` (the caller has checked the room).
+  void ReadAt(std::size_t offset) { Assign(ParseView(offset, N)); }
+  void Assign(std::string_view text) {
+    m_len = static_cast<std::uint8_t>(text.size() < N ? text.size() : N);
+    for (std::size_t i = 0; i < m_len; ++i) m_chars[i] = text[i];
+  }
+  std::string_view View() const { return {m_chars.data(), m_len}; }
+  std::string Str() const { return std::string(View()); }
+  std::size_t size() const { return m_len; }
+  bool empty() const { return m_len == 0; }
+  // The character at i, or NUL beyond the field.
+  char At(std::size_t i) const { return i < m_len ? m_chars[i] : '\0'; }
+
+ private:
+  std::array<char, N> m_chars{};
+  std::uint8_t m_len = 0;
+};
+
+// The shared detail table: 100 rows of tag, label and value. FillDetail writes rows 0..n.
+class CDetailTable {
+ public:
+  static constexpr int kRows = 100;
+  void Set(int row, std::string_view tag, std::string_view label, std::string_view value);
+  void SetTag(int row, std::string_view tag) { m_tag[row] = tag; }
+  void SetLabel(int row, std::string_view label) { m_label[row] = label; }
+  void SetValue(int row, std::string_view value) { m_value[row] = value; }
+  void ClearRow(int row) { Set(row, {}, {}, {}); }
+  void ClearAll();
+  const std::string& Tag(int row) const { return m_tag[row]; }
+  const std::string& Label(int row) const { return m_label[row]; }
+  const std::string& Value(int row) const { return m_value[row]; }
+
+ private:
+  std::array<std::string, kRows> m_tag, m_label, m_value;
+};
+
+extern CDetailTable DetailTable;
+
+// Text helpers with the C library's rules, independent of the user's locale.
+// Integer: leading blanks skipped, optional sign, digits up to the first non-digit; 0 without digits.
+long long TextToInt(std::string_view text);
+// Double: optional sign, digits, decimal point, exponent; stops at the first character that does
+// not fit; 0.0 without valid digits.
+double TextToDouble(std::string_view text);
+// Substrings that never read outside the text: a negative position starts at 0, a negative or
+// zero count gives an empty text.
+std::string_view Left(std::string_view text, long long count);
+std::string_view Mid(std::string_view text, long long pos, long long count);
+// printf into a std::string.
+#if defined(__GNUC__)
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+#else
+std::string Format(const char* format, ...);
+#endif

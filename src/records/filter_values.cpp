@@ -1,0 +1,75 @@
+#include "records/filter_values.h"
+
+int g_filterArgCount = 0;
+std::array<std::string, kMaxFilterArgs> g_filterFrom;
+std::array<std::string, kMaxFilterArgs> g_filterTo;
+CoordWindow g_coordWindow;
+
+namespace {
+
+unsigned char FoldLower(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+  if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 32);
+  if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 16);  // Š Œ Ž
+  if (c == 0x9F) return 0xFF;                                                           // Ÿ
+  return c;
+}
+
+std::string_view Tail(std::string_view s, std::size_t width) {
+  return s.size() > width ? s.substr(s.size() - width) : s;
+}
+
+int ArgCount() {
+  if (g_filterArgCount < 0) return 0;
+  return g_filterArgCount > kMaxFilterArgs ? kMaxFilterArgs : g_filterArgCount;
+}
+
+}  // namespace
+
+void ResetFilterValues() {
+  g_filterArgCount = 0;
+  for (auto& s : g_filterFrom) s.clear();
+  for (auto& s : g_filterTo) s.clear();
+  g_coordWindow = {};
+}
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char ca = FoldLower(static_cast<unsigned char>(a[i]));
+    const unsigned char cb = FoldLower(static_cast<unsigned char>(b[i]));
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+bool RangeTest(std::string_view f) {
+  for (int k = 0; k < ArgCount(); ++k) {
+    if (CompareNoCase(f, g_filterFrom[k]) >= 0 && CompareNoCase(f, g_filterTo[k]) <= 0) return true;
+  }
+  return false;
+}
+
+bool EqualityTest(std::string_view f) {
+  for (int k = 0; k < ArgCount(); ++k) {
+    if (f == g_filterFrom[k]) return true;
+  }
+  return false;
+}
+
+bool TailRangeTest(std::string_view f, std::size_t width) {
+  const std::string_view tf = Tail(f, width);
+  for (int k = 0; k < ArgCount(); ++k) {
+    if (CompareNoCase(tf, Tail(g_filterFrom[k], width)) >= 0 &&
+        CompareNoCase(tf, Tail(g_filterTo[k], width)) <= 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CoordWindowTest(double rechtswert, double hochwert) {
+  return g_coordWindow.xMin <= rechtswert && rechtswert <= g_coordWindow.xMax && g_coordWindow.yMin <= hochwert &&
+         hochwert <= g_coordWindow.yMax;
+}

@@ -1,0 +1,34 @@
+#include "records/whf_part.h"
+
+#include "records/filter_values.h"
+#include "store/keyword_tables.h"
+
+namespace {
+constexpr std::size_t kWidth = 4;
+}
+
+CWhfPart::CWhfPart(int& error, int type) : CEdbsPart(type) {
+  error = 0;
+  if (!ParseHasRoom(kWidth)) {
+    error = 100 + type;
+    return;
+  }
+  m_count = static_cast<std::int32_t>(TextToInt(ParseView(0, kWidth)));
+  g_parsePos += kWidth;
+}
+
+int CWhfPart::FillDetail() const {
+  const std::string name(PartTypeName(m_type));
+  DetailTable.Set(0, name + " Wiederholungsfaktor", "", "");
+  DetailTable.Set(1, name, "Anzahl der Wiederholungen:", Format("%4d", m_count));
+  return 1;
+}
+
+std::string CWhfPart::GetListText(int) const { return GetRepeatCount(); }
+
+std::string CWhfPart::GetRepeatCount() const { return Format("%04d", m_count); }
+
+int CWhfPart::MatchFilter(int criterion) const {
+  if (criterion == 7) return RangeTest(GetRepeatCount()) ? 1 : 0;
+  return 0;
+}
