@@ -1,0 +1,212 @@
+#include "records/point_record_parts.h"
+
+#include <iterator>
+#include <span>
+
+#include "records/filter_values.h"
+
+namespace {
+
+// One detail row. Row 0 is the title; a row with width 0 after it is a group heading (no tag, no
+// value). Every other row shows the next `width` characters of the aggregate, because the fields
+// follow each other in the order the rows show them.
+struct DetailRow {
+  std::string_view tag;
+  std::string_view label;
+  std::uint8_t width;
+};
+
+// A field that answers a filter criterion with the range test.
+struct FilterField {
+  int criterion;
+  std::uint8_t offset;
+  std::uint8_t width;
+};
+
+struct PointLayout {
+  std::span<const DetailRow> rows;
+  std::span<const FilterField> filters;
+};
+
+constexpr std::size_t LayoutWidth(std::span<const DetailRow> rows) {
+  std::size_t width = 0;
+  for (const DetailRow& row : rows) width += row.width;
+  return width;
+}
+
+constexpr DetailRow kUlpu0000Rows[] = {
+    {"ULPU0000", "Punktkennzeichen, Verwaltung", 0},
+    {"", "Punktkennzeichen mit", 0},
+    {"DLPU0001", "- Numerierungsbezirk:", 8},
+    {"DLPU0002", "- Punktart:", 1},
+    {"DLPU0003", "- Punktnummer:", 5},
+    {"DLPU0004", "Prüfzeichen:", 1},
+    {"DLPU0005", "Punktstatus:", 1},
+    {"DLPU0006", "zuständige Stelle:", 7},
+    {"DLPU0007", "Aktualität des Punktes:", 2},
+    {"DLPU0008", "Spezielle Aktualität:", 2},
+    {"DLPU0009", "Vermarkungsart:", 3},
+    {"DLPU000A", "Bemerkung zur Vermarkung:", 4},
+    {"DLPU000B", "Entstehung des Punktes:", 15},
+    {"DLPU000C", "Untergang des Punktes:", 15},
+    {"DLPU000D", "Kennung für Bemerkung:", 1},
+};
+constexpr FilterField kUlpu0000Filters[] = {
+    {9, 0, 8},    // Numerierungsbezirk
+    {14, 23, 2},  // Aktualitaet des Punktes
+    {20, 8, 1},   // Punktart
+    {21, 15, 1},  // Punktstatus
+    {22, 9, 5},   // Punktnummer
+};
+
+constexpr DetailRow kUlpu1000Rows[] = {
+    {"ULPU1000", "Hinweis aus Meßeinheit", 0},
+    {"DLPU0001", "Hinweis aus Meßeinheit:", 16},
+};
+
+constexpr DetailRow kUlpu2000Rows[] = {
+    {"ULPU2000", "Lage", 0},
+    {"DLPU2001", "Lagestatus:", 3},
+    {"", "Lagekoordianten mit", 0},
+    {"DLPU2002", "- Rechtswert:", 10},
+    {"DLPU2003", "- Hochwert:", 10},
+    {"", "Lagegenauigkeit mit", 0},
+    {"DLPU2004", "- Art der Lagegenauigkeit:", 1},
+    {"DLPU2005", "- Wert der Lagegenauigkeit:", 8},
+    {"DLPU2006", "Lagezuverlässigkeit:", 1},
+    {"", "Berechnungshinweis Lage mit", 0},
+    {"DLPU2007", "- Jahr der Berechnung:", 3},
+    {"DLPU2008", "- Aktenhinweis:", 9},
+};
+
+constexpr DetailRow kUlpu3000Rows[] = {
+    {"ULPU3000", "Höhe", 0},
+    {"DLPU3001", "Höhenstatus:", 3},
+    {"DLPU3002", "Höhenangabe:", 8},
+    {"DLPU3003", "Jahr, Monat der Höhenmessung:", 5},
+    {"", "Höhengenauigkeit mit", 0},
+    {"DLPU3004", "- Art der Höhengenauigkeit:", 1},
+    {"DLPU3005", "- Wert der Höhengenauigkeit:", 4},
+    {"DLPU3006", "Höhenzuverlässigkeit:", 1},
+    {"", "Berechnungshinweis Höhe mit", 0},
+    {"DLPU3007", "- Jahr der Berechnung:", 3},
+    {"DLPU3008", "- Aktenhinweis", 9},
+};
+
+constexpr DetailRow kUlpu4000Rows[] = {
+    {"ULPU4000", "Schwere", 0},
+    {"DLPU4001", "Schwerestatus:", 3},
+    {"DLPU4002", "Schwerewert:", 10},
+    {"DLPU4003", "Jahr, Monat der Schweremessung:", 5},
+    {"", "Schweregenauigkeit mit", 0},
+    {"DLPU4004", "- Art der Schweregenauigkeit:", 1},
+    {"DLPU4005", "- Wert der Schweregenauigkeit:", 4},
+    {"DLPU4006", "Schwerezuverlässigkeit:", 1},
+    {"", "Berechnunghinweis Schwere mit", 0},
+    {"DLPU4007", "- Jahr der Berechnung:", 3},
+    {"DLPU4008", "- Aktenhinweis:", 9},
+};
+
+constexpr DetailRow kUlpu5000Rows[] = {
+    {"ULPU5000", "Bemerkung zum Punkt", 0},
+    {"DLPU5001", "Zeilennummer der Bemerkung:", 1},
+    {"DLPU5002", "Text der Bemerkung:", 18},
+};
+
+// The title carries the element name of the aggregate, not the part type name.
+constexpr DetailRow kUlpu6000Rows[] = {
+    {"DLPU6000", "Festpunkt-Verwaltung", 0},
+    {"DLPU6001", "Ordnung des Festpunktes:", 1},
+    {"", "Stabilität mit", 0},
+    {"DLPU6002", "- Güte der Stabilität:", 1},
+    {"DLPU6003", "- Güte des Trägers der Marke:", 1},
+    {"DLPU6004", "- Topographie und Umwelteinflüsse:", 1},
+    {"DLPU6005", "- Güte des Baugrundes:", 1},
+    {"DLPU6006", "- Geologische Stabilität:", 1},
+    {"DLPU6007", "- Grundwasserstand:", 1},
+    {"DLPU6008", "- Grundwasserschwankung:", 1},
+    {"DLPU6009", "- Höhenstabilität aus Wiederholungsmessungen:", 1},
+    {"DLPU600A", "Veränderung:", 1},
+    {"DLPU600B", "Letzte Überwachung / Überprüfung:", 5},
+    {"DLPU600C", "Darstellungshinweis:", 2},
+    {"DLPU600D", "Schwerestabilität aus Wiederholungsmessungen:", 1},
+    {"DLPU600E", "Lagestabilität aus Wiederholungsmessungen:", 1},
+};
+
+constexpr DetailRow kUlpu6100Rows[] = {
+    {"ULPU6100", "Name, nähere Lagebezeichnung", 0},
+    {"DLPU6101", "Name, nähere Lagebezeichnung:", 36},
+};
+
+constexpr DetailRow kUlpu7000Rows[] = {
+    {"ULPU7000", "Position", 0},
+    {"DLPU7001", "Positionsstatus:", 3},
+    {"", "Positionskoordinaten mit", 0},
+    {"DLPU7002", "- X-Wert:", 10},
+    {"DLPU7003", "- Y-Wert:", 10},
+    {"DLPU7004", "- Z-Wert:", 10},
+    {"DLPU7005", "Jahr, Monat der Positionsmessung:", 5},
+    {"", "Positionsgenauigkeit mit", 0},
+    {"DLPU7006", "- Art der Positionsgenauigkeit:", 1},
+    {"DLPU7007", "- Wert der Positionsgenauigkeit:", 12},
+    {"DLPU7008", "Postionszuverlässigkeit:", 1},
+    {"", "Berechnungshinweis Position mit", 0},
+    {"DLPU7009", "Jahr der Berechnung:", 3},
+    {"DLPU700A", "Aktenhinweis:", 9},
+};
+
+// Lage-, Hoehen-, Schwere- and Positionsstatus share the place and the criterion.
+constexpr FilterField kStatusFilters[] = {{23, 0, 3}};
+
+static_assert(LayoutWidth(kUlpu0000Rows) == CUlpu0000Part::kWidth);
+static_assert(LayoutWidth(kUlpu1000Rows) == CUlpu1000Part::kWidth);
+static_assert(LayoutWidth(kUlpu2000Rows) == CUlpu2000Part::kWidth);
+static_assert(LayoutWidth(kUlpu3000Rows) == CUlpu3000Part::kWidth);
+static_assert(LayoutWidth(kUlpu4000Rows) == CUlpu4000Part::kWidth);
+static_assert(LayoutWidth(kUlpu5000Rows) == CUlpu5000Part::kWidth);
+static_assert(LayoutWidth(kUlpu6000Rows) == CUlpu6000Part::kWidth);
+static_assert(LayoutWidth(kUlpu6100Rows) == CUlpu6100Part::kWidth);
+static_assert(LayoutWidth(kUlpu7000Rows) == CUlpu7000Part::kWidth);
+
+// Indexed by part type - kPtUlpu0000.
+constexpr PointLayout kLayouts[] = {
+    {kUlpu0000Rows, kUlpu0000Filters},
+    {kUlpu1000Rows, {}},
+    {kUlpu2000Rows, kStatusFilters},
+    {kUlpu3000Rows, kStatusFilters},
+    {kUlpu4000Rows, kStatusFilters},
+    {kUlpu5000Rows, {}},
+    {kUlpu6000Rows, {}},
+    {kUlpu6100Rows, {}},
+    {kUlpu7000Rows, kStatusFilters},
+};
+static_assert(std::size(kLayouts) == kPtUlpu7000 - kPtUlpu0000 + 1);
+
+const PointLayout* LayoutOf(int type) {
+  if (type < kPtUlpu0000 || type > kPtUlpu7000) return nullptr;
+  return &kLayouts[type - kPtUlpu0000];
+}
+
+}  // namespace
+
+int FillPointRecordDetail(int type, std::string_view chars) {
+  const PointLayout* layout = LayoutOf(type);
+  if (layout == nullptr) return -1;
+  std::size_t offset = 0;
+  int row = 0;
+  for (const DetailRow& r : layout->rows) {
+    DetailTable.Set(row, r.tag, r.label, Mid(chars, static_cast<long long>(offset), r.width));
+    offset += r.width;
+    ++row;
+  }
+  return row - 1;
+}
+
+int MatchPointRecordFilter(int type, int criterion, std::string_view chars) {
+  const PointLayout* layout = LayoutOf(type);
+  if (layout == nullptr) return 0;
+  for (const FilterField& f : layout->filters) {
+    if (f.criterion == criterion) return RangeTest(Mid(chars, f.offset, f.width)) ? 1 : 0;
+  }
+  return 0;
+}

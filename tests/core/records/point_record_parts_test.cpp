@@ -1,0 +1,351 @@
+#include "records/point_record_parts.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "records/filter_values.h"
+
+namespace {
+
+// 66 distinct characters: every field of a layout shows a different slice, so a shifted offset
+// or a wrong width shows up in the values.
+const std::string kDistinct = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz+-*/";
+
+struct Row {
+  std::string tag, label, value;
+  bool operator==(const Row&) const = default;
+};
+
+void PrintTo(const Row& r, std::ostream* os) { *os << "{" << r.tag << " | " << r.label << " | " << r.value << "}"; }
+
+// Rows 0..n after filling a table that still holds an earlier part's rows.
+template <class P>
+std::vector<Row> DetailRows(const P& part, int expectedLast) {
+  for (int r = 0; r < CDetailTable::kRows; ++r) DetailTable.Set(r, "ALT", "alt", "alt");
+  const int last = part.FillDetail();
+  EXPECT_EQ(expectedLast, last);
+  std::vector<Row> rows;
+  for (int r = 0; r <= last; ++r) rows.push_back({DetailTable.Tag(r), DetailTable.Label(r), DetailTable.Value(r)});
+  return rows;
+}
+
+// Reads an aggregate of `width` distinct characters behind a four-character prefix.
+void SetAggregateBehindPrefix(std::size_t width) {
+  g_parseText = "EDBS" + kDistinct.substr(0, width);
+  g_parsePos = 4;
+}
+
+template <class P>
+void ExpectNeedsFullWidth(int type) {
+  g_parseText = "EDBS" + kDistinct.substr(0, P::kWidth - 1);
+  g_parsePos = 4;
+  int error = -1;
+  P part(error);
+  EXPECT_EQ(100 + type, error);
+  EXPECT_EQ(4, g_parsePos);
+  EXPECT_EQ(type, part.m_type);
+  EXPECT_EQ("", part.GetListText(0));
+}
+
+void SetFilterRange(std::string from, std::string to) {
+  ResetFilterValues();
+  g_filterArgCount = 1;
+  g_filterFrom[0] = std::move(from);
+  g_filterTo[0] = std::move(to);
+}
+
+// Every criterion code the filter knows.
+const std::vector<int> kAllCriteria = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,  13,  14,
+                                       15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 111, 113, 124};
+
+template <class P>
+std::vector<int> AnsweredCriteria(const P& part) {
+  SetFilterRange("", std::string(80, '\xff'));  // accepts every field
+  std::vector<int> answered;
+  for (int c : kAllCriteria) {
+    if (part.MatchFilter(c) == 1) answered.push_back(c);
+  }
+  return answered;
+}
+
+}  // namespace
+
+// --- Reading -------------------------------------------------------------------------------
+
+TEST(PointRecordParts, EveryPartNeedsItsFullWidth) {
+  ExpectNeedsFullWidth<CUlpu0000Part>(14);
+  ExpectNeedsFullWidth<CUlpu1000Part>(15);
+  ExpectNeedsFullWidth<CUlpu2000Part>(16);
+  ExpectNeedsFullWidth<CUlpu3000Part>(17);
+  ExpectNeedsFullWidth<CUlpu4000Part>(18);
+  ExpectNeedsFullWidth<CUlpu5000Part>(19);
+  ExpectNeedsFullWidth<CUlpu6000Part>(20);
+  ExpectNeedsFullWidth<CUlpu6100Part>(21);
+  ExpectNeedsFullWidth<CUlpu7000Part>(22);
+}
+
+TEST(PointRecordParts, ListTextIsTheAggregateAsReadWithNulAndBlanks) {
+  std::string aggregate = "125" + std::string("  4711.234") + std::string(1, '\0') + std::string(31, ' ');
+  ASSERT_EQ(45u, aggregate.size());
+  g_parseText = aggregate + "REST";
+  g_parsePos = 0;
+  int error = -1;
+  CUlpu2000Part part(error);
+  EXPECT_EQ(0, error);
+  EXPECT_EQ(aggregate, part.GetListText(7));
+}
+
+TEST(PointRecordParts, UnreadPartShowsItsRowsWithEmptyValues) {
+  g_parseText = "short";
+  g_parsePos = 0;
+  int error = 0;
+  CUlpu5000Part part(error);
+  ASSERT_EQ(119, error);
+  const std::vector<Row> expected = {
+      {"ULPU5000", "Bemerkung zum Punkt", ""},
+      {"DLPU5001", "Zeilennummer der Bemerkung:", ""},
+      {"DLPU5002", "Text der Bemerkung:", ""},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 2));
+}
+
+// --- Detail rows ---------------------------------------------------------------------------
+
+TEST(PointRecordPartsDetail, Ulpu0000ShowsIdentityAndAdministration) {
+  SetAggregateBehindPrefix(65);
+  int error = -1;
+  CUlpu0000Part part(error);
+  ASSERT_EQ(0, error);
+  EXPECT_EQ(69, g_parsePos);
+  const std::vector<Row> expected = {
+      {"ULPU0000", "Punktkennzeichen, Verwaltung", ""},
+      {"", "Punktkennzeichen mit", ""},
+      {"DLPU0001", "- Numerierungsbezirk:", "01234567"},
+      {"DLPU0002", "- Punktart:", "8"},
+      {"DLPU0003", "- Punktnummer:", "9ABCD"},
+      {"DLPU0004", "Prüfzeichen:", "E"},
+      {"DLPU0005", "Punktstatus:", "F"},
+      {"DLPU0006", "zuständige Stelle:", "GHIJKLM"},
+      {"DLPU0007", "Aktualität des Punktes:", "NO"},
+      {"DLPU0008", "Spezielle Aktualität:", "PQ"},
+      {"DLPU0009", "Vermarkungsart:", "RST"},
+      {"DLPU000A", "Bemerkung zur Vermarkung:", "UVWX"},
+      {"DLPU000B", "Entstehung des Punktes:", "YZabcdefghijklm"},
+      {"DLPU000C", "Untergang des Punktes:", "nopqrstuvwxyz+-"},
+      {"DLPU000D", "Kennung für Bemerkung:", "*"},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 14));
+}
+
+TEST(PointRecordPartsDetail, Ulpu1000ShowsTheNoteFromTheSurvey) {
+  SetAggregateBehindPrefix(16);
+  int error = -1;
+  CUlpu1000Part part(error);
+  ASSERT_EQ(0, error);
+  const std::vector<Row> expected = {
+      {"ULPU1000", "Hinweis aus Meßeinheit", ""},
+      {"DLPU0001", "Hinweis aus Meßeinheit:", "0123456789ABCDEF"},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 1));
+}
+
+TEST(PointRecordPartsDetail, Ulpu2000ShowsPosition) {
+  SetAggregateBehindPrefix(45);
+  int error = -1;
+  CUlpu2000Part part(error);
+  ASSERT_EQ(0, error);
+  const std::vector<Row> expected = {
+      {"ULPU2000", "Lage", ""},
+      {"DLPU2001", "Lagestatus:", "012"},
+      {"", "Lagekoordianten mit", ""},
+      {"DLPU2002", "- Rechtswert:", "3456789ABC"},
+      {"DLPU2003", "- Hochwert:", "DEFGHIJKLM"},
+      {"", "Lagegenauigkeit mit", ""},
+      {"DLPU2004", "- Art der Lagegenauigkeit:", "N"},
+      {"DLPU2005", "- Wert der Lagegenauigkeit:", "OPQRSTUV"},
+      {"DLPU2006", "Lagezuverlässigkeit:", "W"},
+      {"", "Berechnungshinweis Lage mit", ""},
+      {"DLPU2007", "- Jahr der Berechnung:", "XYZ"},
+      {"DLPU2008", "- Aktenhinweis:", "abcdefghi"},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 11));
+}
+
+TEST(PointRecordPartsDetail, Ulpu3000ShowsHeight) {
+  SetAggregateBehindPrefix(34);
+  int error = -1;
+  CUlpu3000Part part(error);
+  ASSERT_EQ(0, error);
+  const std::vector<Row> expected = {
+      {"ULPU3000", "Höhe", ""},
+      {"DLPU3001", "Höhenstatus:", "012"},
+      {"DLPU3002", "Höhenangabe:", "3456789A"},
+      {"DLPU3003", "Jahr, Monat der Höhenmessung:", "BCDEF"},
+      {"", "Höhengenauigkeit mit", ""},
+      {"DLPU3004", "- Art der Höhengenauigkeit:", "G"},
+      {"DLPU3005", "- Wert der Höhengenauigkeit:", "HIJK"},
+      {"DLPU3006", "Höhenzuverlässigkeit:", "L"},
+      {"", "Berechnungshinweis Höhe mit", ""},
+      {"DLPU3007", "- Jahr der Berechnung:", "MNO"},
+      {"DLPU3008", "- Aktenhinweis", "PQRSTUVWX"},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 10));
+}
+
+TEST(PointRecordPartsDetail, Ulpu4000ShowsGravity) {
+  SetAggregateBehindPrefix(36);
+  int error = -1;
+  CUlpu4000Part part(error);
+  ASSERT_EQ(0, error);
+  const std::vector<Row> expected = {
+      {"ULPU4000", "Schwere", ""},
+      {"DLPU4001", "Schwerestatus:", "012"},
+      {"DLPU4002", "Schwerewert:", "3456789ABC"},
+      {"DLPU4003", "Jahr, Monat der Schweremessung:", "DEFGH"},
+      {"", "Schweregenauigkeit mit", ""},
+      {"DLPU4004", "- Art der Schweregenauigkeit:", "I"},
+      {"DLPU4005", "- Wert der Schweregenauigkeit:", "JKLM"},
+      {"DLPU4006", "Schwerezuverlässigkeit:", "N"},
+      {"", "Berechnunghinweis Schwere mit", ""},
+      {"DLPU4007", "- Jahr der Berechnung:", "OPQ"},
+      {"DLPU4008", "- Aktenhinweis:", "RSTUVWXYZ"},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 10));
+}
+
+TEST(PointRecordPartsDetail, Ulpu5000ShowsTheRemark) {
+  SetAggregateBehindPrefix(19);
+  int error = -1;
+  CUlpu5000Part part(error);
+  ASSERT_EQ(0, error);
+  const std::vector<Row> expected = {
+      {"ULPU5000", "Bemerkung zum Punkt", ""},
+      {"DLPU5001", "Zeilennummer der Bemerkung:", "0"},
+      {"DLPU5002", "Text der Bemerkung:", "123456789ABCDEFGHI"},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 2));
+}
+
+TEST(PointRecordPartsDetail, Ulpu6000TitleCarriesTheElementName) {
+  SetAggregateBehindPrefix(19);
+  int error = -1;
+  CUlpu6000Part part(error);
+  ASSERT_EQ(0, error);
+  const std::vector<Row> expected = {
+      {"DLPU6000", "Festpunkt-Verwaltung", ""},
+      {"DLPU6001", "Ordnung des Festpunktes:", "0"},
+      {"", "Stabilität mit", ""},
+      {"DLPU6002", "- Güte der Stabilität:", "1"},
+      {"DLPU6003", "- Güte des Trägers der Marke:", "2"},
+      {"DLPU6004", "- Topographie und Umwelteinflüsse:", "3"},
+      {"DLPU6005", "- Güte des Baugrundes:", "4"},
+      {"DLPU6006", "- Geologische Stabilität:", "5"},
+      {"DLPU6007", "- Grundwasserstand:", "6"},
+      {"DLPU6008", "- Grundwasserschwankung:", "7"},
+      {"DLPU6009", "- Höhenstabilität aus Wiederholungsmessungen:", "8"},
+      {"DLPU600A", "Veränderung:", "9"},
+      {"DLPU600B", "Letzte Überwachung / Überprüfung:", "ABCDE"},
+      {"DLPU600C", "Darstellungshinweis:", "FG"},
+      {"DLPU600D", "Schwerestabilität aus Wiederholungsmessungen:", "H"},
+      {"DLPU600E", "Lagestabilität aus Wiederholungsmessungen:", "I"},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 15));
+}
+
+TEST(PointRecordPartsDetail, Ulpu6100ShowsTheName) {
+  SetAggregateBehindPrefix(36);
+  int error = -1;
+  CUlpu6100Part part(error);
+  ASSERT_EQ(0, error);
+  const std::vector<Row> expected = {
+      {"ULPU6100", "Name, nähere Lagebezeichnung", ""},
+      {"DLPU6101", "Name, nähere Lagebezeichnung:", "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 1));
+}
+
+TEST(PointRecordPartsDetail, Ulpu7000ShowsThreeDimensionalPosition) {
+  SetAggregateBehindPrefix(64);
+  int error = -1;
+  CUlpu7000Part part(error);
+  ASSERT_EQ(0, error);
+  const std::vector<Row> expected = {
+      {"ULPU7000", "Position", ""},
+      {"DLPU7001", "Positionsstatus:", "012"},
+      {"", "Positionskoordinaten mit", ""},
+      {"DLPU7002", "- X-Wert:", "3456789ABC"},
+      {"DLPU7003", "- Y-Wert:", "DEFGHIJKLM"},
+      {"DLPU7004", "- Z-Wert:", "NOPQRSTUVW"},
+      {"DLPU7005", "Jahr, Monat der Positionsmessung:", "XYZab"},
+      {"", "Positionsgenauigkeit mit", ""},
+      {"DLPU7006", "- Art der Positionsgenauigkeit:", "c"},
+      {"DLPU7007", "- Wert der Positionsgenauigkeit:", "defghijklmno"},
+      {"DLPU7008", "Postionszuverlässigkeit:", "p"},
+      {"", "Berechnungshinweis Position mit", ""},
+      {"DLPU7009", "Jahr der Berechnung:", "qrs"},
+      {"DLPU700A", "Aktenhinweis:", "tuvwxyz+-"},
+  };
+  EXPECT_EQ(expected, DetailRows(part, 13));
+}
+
+// --- Filter --------------------------------------------------------------------------------
+
+TEST(PointRecordPartsFilter, Ulpu0000CriteriaTestTheirOwnFields) {
+  SetAggregateBehindPrefix(65);
+  int error = -1;
+  CUlpu0000Part part(error);
+  ASSERT_EQ(0, error);
+  SetFilterRange("01234567", "01234567");
+  EXPECT_EQ(1, part.MatchFilter(9));
+  SetFilterRange("NO", "NO");
+  EXPECT_EQ(1, part.MatchFilter(14));
+  SetFilterRange("8", "8");
+  EXPECT_EQ(1, part.MatchFilter(20));
+  EXPECT_EQ(0, part.MatchFilter(21));
+  SetFilterRange("F", "F");
+  EXPECT_EQ(1, part.MatchFilter(21));
+  EXPECT_EQ(0, part.MatchFilter(20));
+  SetFilterRange("9ABCD", "9ABCD");
+  EXPECT_EQ(1, part.MatchFilter(22));
+  EXPECT_EQ(0, part.MatchFilter(9));
+}
+
+TEST(PointRecordPartsFilter, StatusRangeComparesText) {
+  SetFilterRange("120", "130");
+  auto heightStatus = [](const std::string& status) {
+    g_parseText = status + std::string(31, '0');
+    g_parsePos = 0;
+    int error = -1;
+    CUlpu3000Part part(error);
+    return part.MatchFilter(23);
+  };
+  EXPECT_EQ(1, heightStatus("125"));
+  EXPECT_EQ(0, heightStatus("131"));
+  EXPECT_EQ(1, heightStatus("13 "));
+}
+
+TEST(PointRecordPartsFilter, EachPartAnswersOnlyItsCriteria) {
+  g_parseText = kDistinct;
+  const auto answered = [](auto&& make) {
+    g_parsePos = 0;
+    int error = -1;
+    auto part = make(error);
+    EXPECT_EQ(0, error);
+    return AnsweredCriteria(*part);
+  };
+  const std::vector<int> none;
+  const std::vector<int> status = {23};
+  EXPECT_EQ((std::vector<int>{9, 14, 20, 21, 22}),
+            answered([](int& e) { return std::make_unique<CUlpu0000Part>(e); }));
+  EXPECT_EQ(none, answered([](int& e) { return std::make_unique<CUlpu1000Part>(e); }));
+  EXPECT_EQ(status, answered([](int& e) { return std::make_unique<CUlpu2000Part>(e); }));
+  EXPECT_EQ(status, answered([](int& e) { return std::make_unique<CUlpu3000Part>(e); }));
+  EXPECT_EQ(status, answered([](int& e) { return std::make_unique<CUlpu4000Part>(e); }));
+  EXPECT_EQ(none, answered([](int& e) { return std::make_unique<CUlpu5000Part>(e); }));
+  EXPECT_EQ(none, answered([](int& e) { return std::make_unique<CUlpu6000Part>(e); }));
+  EXPECT_EQ(none, answered([](int& e) { return std::make_unique<CUlpu6100Part>(e); }));
+  EXPECT_EQ(status, answered([](int& e) { return std::make_unique<CUlpu7000Part>(e); }));
+}
