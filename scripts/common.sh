@@ -1,0 +1,34 @@
+# Shared by run.sh and test.sh: installs what a bare Debian 12 lacks, then configures and builds.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${SATZLUPE_BUILD_DIR:-$ROOT/build}"
+JOBS="${SATZLUPE_JOBS:-2}"
+
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
+          fonts-liberation gzip)
+
+missing_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  echo "${missing[@]:-}"
+}
+
+install_packages() {
+  local missing
+  missing="$(missing_packages)"
+  [ -z "$missing" ] && return 0
+  echo "Installiere fehlende Pakete: $missing"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo apt-get update -qq
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+configure_and_build() {
+  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$BUILD" -j "$JOBS"
+}
