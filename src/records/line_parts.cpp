@@ -1,0 +1,185 @@
+#include "records/line_parts.h"
+
+#include <array>
+#include <utility>
+
+#include "records/filter_values.h"
+#include "records/point_field.h"
+
+namespace {
+
+constexpr std::size_t kPointWidth = 20;
+constexpr std::size_t kUlob0000Width = 21;
+constexpr std::size_t kUlob1000Width = 22;
+constexpr std::size_t kUlob1200Width = 20;
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kGeometryKinds{{
+    {"11", "11 (Gerade)"},
+    {"12", "12 (Geradenschar)"},
+    {"15", "15 (Polygonzug)"},
+    {"21", "21 (Kreisbogen, Kreismittelpunkt rechts vom Anfangspunkt)"},
+    {"22", "22 (Kreisbogen, Kreismittelpunkt links vom Anfangspunkt)"},
+    {"30", "30 (Klothoide oder andere Kurve)"},
+    {"41", "41 (Spline)"},
+    {"51", "51 (Einzelpunkt / Symbol in Standardausrichtung)"},
+    {"52", "52 (Repräsentant für Punkthaufen / Symbol)"},
+    {"53", "53 (Einzelpunkt / Symbol in besonderer Ausrichtung)"},
+    {"61", "61 (Matrixwert)"},
+    {"63", "63 (Matrixwert - Runlength)"},
+    {"91", "91 (Flächendefinition)"},
+    {"92", "92 (Linienkette)"},
+    {"93", "93 (Linienschar)"},
+}};
+
+}  // namespace
+
+std::string GeometryKindText(std::string_view kind) {
+  for (const auto& [code, text] : kGeometryKinds) {
+    if (kind == code) return std::string(text);
+  }
+  return std::string(kind);
+}
+
+std::string SplineKindText(char c) {
+  switch (c) {
+    case '1':
+      return "1 (kein Stützpunkt im Kurvenauslauf)";
+    case '2':
+      return "2 (2 Stützpunkte im Kurvenauslauf des Anfangspunktes)";
+    case '3':
+      return "3 (2 Stützpunkte im Kurvenauslauf des Endpunktes)";
+    case '4':
+      return "4 (je 2 Stützpunkte im K. des Anfangs- und Endpunktes)";
+    case '5':
+      return "5 (geschlossene Kurve)";
+    default:
+      return std::string(1, c);
+  }
+}
+
+// --- shared point field ---------------------------------------------------------------------------
+
+int CLinePointPart::GetPoint(double& x, double& y) const {
+  if (!m_hasPoint) return 1;
+  x = m_x;
+  y = m_y;
+  return 0;
+}
+
+void CLinePointPart::ReadPoint(bool decode) {
+  m_pointHead.ReadAt(0);
+  m_pointTail.ReadAt(8);
+  if (!decode) return;
+  DecodePoint(ParseView(0, kPointWidth), m_x, m_y);
+  m_hasPoint = true;
+}
+
+void CLinePointPart::FillPointRows(std::string_view tag1, std::string_view tag2) const {
+  const std::string_view head = m_pointHead.View();
+  const std::string_view tail = m_pointTail.View();
+  // Only the first character decides the labels here; the decoder also looks at character 10.
+  const char first = m_pointHead.At(0);
+  if (first == '+' || first == '-') {
+    DetailTable.Set(1, tag1, "Y-Koordinate:", std::string(head) + std::string(Left(tail, 2)));
+    DetailTable.Set(2, tag2, "X-Koordinate:", Mid(tail, 2, 10));
+  } else {
+    DetailTable.Set(1, tag1, "Numerierungsbezirk (NBZ):", head);
+    DetailTable.Set(2, tag2, "Koordinate im NBZ:", tail);
+  }
+  DetailTable.Set(3, "", "", FormatPoint(std::string(head) + std::string(tail)));
+}
+
+int CLinePointPart::MatchPointFilter(int criterion) const {
+  if (criterion == 8) return m_hasPoint && CoordWindowTest(m_x, m_y) ? 1 : 0;
+  if (criterion == 9) return RangeTest(m_pointHead.View()) ? 1 : 0;
+  return 0;
+}
+
+// --- ULOB0000: start point of the lines -----------------------------------------------------------
+
+CUlob0000Part::CUlob0000Part(int& error) : CLinePointPart(kPtUlob0000) {
+  error = 0;
+  if (!ParseHasRoom(kUlob0000Width)) {
+    error = 100 + m_type;
+    return;
+  }
+  ReadPoint(true);
+  m_checkChar.ReadAt(20);
+  g_parsePos += kUlob0000Width;
+}
+
+int CUlob0000Part::FillDetail() const {
+  DetailTable.Set(0, "ULOB0000", "Grundrißkennzeichen / Anfangspunkt der Linie", "");
+  FillPointRows("DLOB0001", "DLOB0002");
+  DetailTable.Set(4, "DLOB0003", "Prüfzeichen:", m_checkChar.View());
+  return 4;
+}
+
+std::string CUlob0000Part::GetListText(int) const {
+  return m_pointHead.Str() + m_pointTail.Str() + m_checkChar.Str();
+}
+
+int CUlob0000Part::MatchFilter(int criterion) const { return MatchPointFilter(criterion); }
+
+// --- ULOB1000: end point and kind of geometry -----------------------------------------------------
+
+CUlob1000Part::CUlob1000Part(int& error) : CLinePointPart(kPtUlob1000) {
+  error = 0;
+  if (!ParseHasRoom(kUlob1000Width)) {
+    error = 100 + m_type;
+    return;
+  }
+  ReadPoint(true);
+  m_geometryKind.ReadAt(20);
+  g_parsePos += kUlob1000Width;
+}
+
+int CUlob1000Part::FillDetail() const {
+  DetailTable.Set(0, "ULOB1000", "Endpunkt der Linie / Art der Geometrie", "");
+  FillPointRows("DLOB1001", "DLOB1002");
+  DetailTable.Set(4, "DLOB1003", "Art der Geometrie:", GeometryKindText(m_geometryKind.View()));
+  return 4;
+}
+
+std::string CUlob1000Part::GetListText(int) const {
+  return m_pointHead.Str() + m_pointTail.Str() + m_geometryKind.Str();
+}
+
+int CUlob1000Part::MatchFilter(int criterion) const {
+  if (criterion == 16) return EqualityTest(m_geometryKind.View()) ? 1 : 0;
+  return MatchPointFilter(criterion);
+}
+
+// --- ULOB1200: spline support point or kind of spline ---------------------------------------------
+
+CUlob1200Part::CUlob1200Part(int& error) : CLinePointPart(kPtUlob1200) {
+  error = 0;
+  if (!ParseHasRoom(kUlob1200Width)) {
+    error = 100 + m_type;
+    return;
+  }
+  // A first character followed only by blanks is not a point but the kind of spline.
+  m_isSplineKind = ParseView(1, kPointWidth - 1).find_first_not_of(' ') == std::string_view::npos ? 1 : 0;
+  ReadPoint(m_isSplineKind == 0);
+  g_parsePos += kUlob1200Width;
+}
+
+int CUlob1200Part::FillDetail() const {
+  DetailTable.Set(0, "ULOB1200", "Stützpunkt", "");
+  DetailTable.Set(1, "DLOB1201", "", "");
+  DetailTable.Set(2, "DLOB1202", "", "");
+  DetailTable.Set(3, "", "", FormatPoint(m_pointHead.Str() + m_pointTail.Str()));
+  const char first = m_pointHead.At(0);
+  if (first != '+' && first != '-' && m_isSplineKind == 1) {
+    DetailTable.SetLabel(0, "Art des Splines");
+    DetailTable.SetLabel(1, "Art des Splines:");
+    DetailTable.SetValue(1, SplineKindText(first));
+    return 1;
+  }
+  FillPointRows("DLOB1201", "DLOB1202");
+  return 3;
+}
+
+std::string CUlob1200Part::GetListText(int) const { return m_pointHead.Str() + m_pointTail.Str(); }
+
+int CUlob1200Part::MatchFilter(int criterion) const { return MatchPointFilter(criterion); }

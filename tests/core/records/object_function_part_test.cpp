@@ -1,0 +1,132 @@
+#include "records/object_function_part.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "records/filter_values.h"
+
+namespace {
+
+class ObjectFunctionPartTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetFilterValues(), DetailTable.ClearAll(); }
+  static void Parse(const std::string& text, int pos = 0) { g_parseText = text, g_parsePos = pos; }
+  static void SetRange(const std::string& from, const std::string& to) {
+    g_filterArgCount = 1, g_filterFrom[0] = from, g_filterTo[0] = to;
+  }
+  static void ExpectRow(int row, const std::string& tag, const std::string& label, const std::string& value) {
+    EXPECT_EQ(DetailTable.Tag(row) + "|" + DetailTable.Label(row) + "|" + DetailTable.Value(row),
+              tag + "|" + label + "|" + value) << "row " << row;
+  }
+};
+
+// layer, object kind, currency, object type, object number, model type, creation date, change note
+const std::string kFull = "001" "3101" "07" "F" "D000AB1" "DK" "950101" "1";
+// the same without model type and change note
+const std::string kAlk = "001" "3101" "07" "F" "D000AB1" "950101";
+
+TEST_F(ObjectFunctionPartTest, FullObjectFunctionShowsEightRows) {
+  Parse("EDBS" + kFull + "rest", 4);
+  int error = -1;
+  CUlob2000Part part(error, 5);
+  EXPECT_EQ(error, 0);
+  EXPECT_EQ(g_parsePos, 30);
+  EXPECT_EQ(part.GetLayer(), "001");
+  EXPECT_EQ(part.GetObjectType(), "3101");
+  EXPECT_EQ(part.GetListText(-1), kFull);
+  EXPECT_EQ(part.FillDetail(), 8);
+  ExpectRow(0, "ULOB2000", "Funktion des Objektes", "");
+  ExpectRow(1, "DLOB2001", "Folie:", "001");
+  ExpectRow(2, "DLOB2002", "Objektart:", "3101");
+  ExpectRow(3, "DLOB2003", "Aktualität:", "07");
+  ExpectRow(4, "DLOB2004", "Objekttyp:", "F");
+  ExpectRow(5, "DLOB2005", "Objektnummer:", "D000AB1");
+  ExpectRow(6, "DLOB2006", "Modelltyp:", "DK");
+  ExpectRow(7, "DLOB2007", "Entstehungsdatum:", "950101");
+  ExpectRow(8, "DLOB2008", "Änderungshinweis:", "1");
+}
+
+TEST_F(ObjectFunctionPartTest, AlkObjectFunctionShowsCreationDateInRowSix) {
+  Parse(kAlk + "xyz");
+  int error = -1;
+  CUlob2000Part part(error, 9);
+  EXPECT_EQ(g_parsePos, 23);
+  EXPECT_EQ(part.GetListText(-1), kAlk);
+  EXPECT_EQ(part.FillDetail(), 6);
+  ExpectRow(0, "ULO20ALK", "Funktion des Objektes", "");
+  ExpectRow(1, "DLOB2001", "Folie:", "001");
+  ExpectRow(2, "DLOB2002", "Objektart:", "3101");
+  ExpectRow(3, "DLOB2003", "Aktualität:", "07");
+  ExpectRow(4, "DLOB2004", "Objekttyp:", "F");
+  ExpectRow(5, "DLOB2005", "Objektnummer:", "D000AB1");
+  ExpectRow(6, "DLOB2006", "Entstehungsdatum:", "950101");
+}
+
+TEST_F(ObjectFunctionPartTest, TooShortObjectFunctionReportsErrorPerVariant) {
+  Parse(kFull.substr(0, 25));
+  int error = -1;
+  CUlob2000Part full(error, 5);
+  EXPECT_EQ(error, 105);
+  EXPECT_EQ(g_parsePos, 0);
+  EXPECT_EQ(full.GetListText(-1), "");
+  Parse(kAlk.substr(0, 22));
+  CUlob2000Part alk(error, 9);
+  EXPECT_EQ(error, 109);
+  EXPECT_EQ(g_parsePos, 0);
+}
+
+TEST_F(ObjectFunctionPartTest, ObjectTypeCriterionIsCaseSensitiveEquality) {
+  Parse(kFull);
+  int error = -1;
+  CUlob2000Part part(error, 5);
+  SetRange("f", "f");
+  EXPECT_EQ(part.MatchFilter(12), 0);
+  SetRange("A", "Z");  // the upper end is not used
+  EXPECT_EQ(part.MatchFilter(12), 0);
+  SetRange("F", "");
+  EXPECT_EQ(part.MatchFilter(12), 1);
+}
+
+TEST_F(ObjectFunctionPartTest, CurrencyRangeOfAllTwoDigitValuesMatchesEveryCurrency) {
+  SetRange("00", "99");
+  for (const std::string currency : {"00", "07", "99"}) {
+    Parse("001" "3101" + currency + "F" "D000AB1" "DK" "950101" "1");
+    int error = -1;
+    CUlob2000Part part(error, 5);
+    EXPECT_EQ(part.MatchFilter(14), 1) << currency;
+  }
+}
+
+TEST_F(ObjectFunctionPartTest, ModelTypeCriterionOnlyForFullVariant) {
+  SetRange("DA", "DZ");
+  Parse(kFull);
+  int error = -1;
+  CUlob2000Part full(error, 5);
+  EXPECT_EQ(full.MatchFilter(15), 1);
+  SetRange("", "zz");  // would match even an empty field
+  Parse(kAlk);
+  CUlob2000Part alk(error, 9);
+  EXPECT_EQ(alk.MatchFilter(15), 0);
+}
+
+TEST_F(ObjectFunctionPartTest, LayerKindAndNumberCriteria) {
+  Parse(kFull);
+  int error = -1;
+  CUlob2000Part part(error, 5);
+  SetRange("001", "001");
+  EXPECT_EQ(part.MatchFilter(10), 1);
+  SetRange("3100", "3199");
+  EXPECT_EQ(part.MatchFilter(11), 1);
+  SetRange("5101", "5101");
+  EXPECT_EQ(part.MatchFilter(11), 0);
+  EXPECT_EQ(part.MatchFilter(111), 1);
+  SetRange("d000ab0", "d000ab9");
+  EXPECT_EQ(part.MatchFilter(13), 1);
+  SetRange("X000AB1", "X000AB1");
+  EXPECT_EQ(part.MatchFilter(13), 0);
+  EXPECT_EQ(part.MatchFilter(113), 1);
+  EXPECT_EQ(part.MatchFilter(9), 0);
+}
+
+}  // namespace
