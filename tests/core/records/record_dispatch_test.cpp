@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include "records/part_classes.h"
+#include "store/keyword_tables.h"
+#include "support/edbs_lines.h"
+
+using namespace testing_edbs;
+
+namespace {
+
+const std::string kPoint = "54569154736757624820";
+
+class Dispatch : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetProgram(); }
+
+  int Add(const std::string& line, int lineNumber = 1, int fileIndex = 0, int flags = 0) {
+    const int op = LookupOpKey(std::string_view(line).substr(12, 4));
+    const int in = LookupInfoName(std::string_view(line).substr(28, 8));
+    return g_store.AddRecord(line, lineNumber, op, in, fileIndex, flags);
+  }
+  static void Args(std::initializer_list<std::pair<std::string, std::string>> pairs) {
+    ResetFilterValues();
+    for (const auto& [from, to] : pairs) {
+      g_filterFrom[g_filterArgCount] = from;
+      g_filterTo[g_filterArgCount] = to;
+      ++g_filterArgCount;
+    }
+  }
+  static std::string Object(bool alk, const std::string& model = "K4") {
+    if (alk) {
+      return Line("FEIN", "ULO8ALK ", "0001" "0001" + kPoint + "0" + "0000" + "0001" + "0001" +
+                                          "0012301" "01" "F" "A0007E1" "060508" + "0000");
+    }
+    return Line("FEIN", "ULOBNN  ", "0001" "0001" + kPoint + "0" + "0000" + "0001" + "0001" +
+                                        "0012301" "01" "F" "A0003Y1" + model + "060508" " " + "0000");
+  }
+};
+
+}  // namespace
+
+TEST_F(Dispatch, RecordTitle) {
+  Add(Line("AKND", "ULQA0000", "0001" + std::string(258, ' ')), 5, 2);
+  EXPECT_EQ(g_store.GetRecordTitle(0), "     5.02  AKND ULQA0000");
+  Add(Line("BKRT", "ULOBNN  ", ""), 1234, 0);
+  EXPECT_EQ(g_store.GetRecordTitle(1), "  1234.00  BKRT ULOBNN  ");
+  Add(Line("XXXX", "ULXXNN  ", ""), 1, 0);
+  EXPECT_EQ(g_store.GetRecordTitle(2), "     1.00  ???? ????????");
+}
+
+TEST_F(Dispatch, DottedListTextShowsEveryBlankAsAMiddleDot) {
+  Add(Line("BINF", "ULOTEX  ", "0001" "ein Text  mit     "));
+  int type = 99;
+  EXPECT_EQ(g_store.GetPartListTextDotted(0, 2, type), "ein\xB7Text\xB7\xB7mit\xB7\xB7\xB7\xB7\xB7");
+  EXPECT_EQ(type, 25);
+  EXPECT_EQ(g_store.GetPartListTextDotted(0, 1, type), "0001");
+  EXPECT_EQ(type, 65);
+}
+
+TEST_F(Dispatch, RepetitionFactorsReachTheirClass) {
+  Add(Object(false));
+  EXPECT_EQ(g_store.GetPartTypeName(0, 1), "WHF_ULOBNN  ");
+  EXPECT_EQ(g_store.FillPartDetail(0, 1), 1);
+  EXPECT_EQ(DetailTable.Tag(0), "WHF_ULOBNN   Wiederholungsfaktor");
+  EXPECT_EQ(g_store.GetRepeatCount(0, 1), "0001");
+  EXPECT_EQ(g_store.GetRepeatCount(0, 0), "XXXX");
+}
+
+TEST_F(Dispatch, TypedReadersGivePlaceholdersForOtherTypes) {
+  Add(Object(false));
+  // parts: 30 31 32 0 33 40 41 5 43
+  EXPECT_EQ(g_store.GetLayer(0, 7), "001");
+  EXPECT_EQ(g_store.GetObjectType(0, 7), "2301");
+  EXPECT_EQ(g_store.GetLayer(0, 0), "zzz");
+  EXPECT_EQ(g_store.GetObjectType(0, 0), "zzzz");
+  EXPECT_EQ(g_store.GetGeometryKind(0, 7), "XX");
+  EXPECT_EQ(g_store.GetInfoKind(0, 7), "XX");
+  EXPECT_EQ(g_store.GetInfoText(0, 7), "XX");
+  EXPECT_EQ(g_store.GetAttribute(0, 7), "XXXX");
+  EXPECT_EQ(g_store.GetDirectionAngle(0, 7), 0.0);
+  double x = -1, y = -1;
+  EXPECT_EQ(g_store.GetPoint(0, 7, x, y), 2);
+  EXPECT_EQ(x, -1);
+  EXPECT_EQ(g_store.GetPoint(0, 3, x, y), 0);
+  EXPECT_DOUBLE_EQ(y, 5654624.820);
+}
+
+TEST_F(Dispatch, AFailedStartPointHasNoCoordinates) {
+  Add(Line("FEIN", "ULOBNN  ", "0001" "0001" "5456915473"));
+  double x = -1, y = -1;
+  EXPECT_EQ(g_store.GetPoint(0, 3, x, y), 1);
+  EXPECT_EQ(x, -1);
+  EXPECT_EQ(g_store.GetRecordCount(), 1);
+}
+
+TEST_F(Dispatch, ModelTypeIsNeverAskedOfTheAlkObjectFunction) {
+  Add(Object(false));
+  Add(Object(true));
+  Args({{"00", "zz"}});
+  g_store.ApplyFilterCriterion(15, 0, 0);
+  EXPECT_EQ(g_filterCount, 1);
+  EXPECT_EQ(g_store.IsInFilterSet(0), 1);
+  EXPECT_EQ(g_store.IsInFilterSet(1), 0);
+}
+
+TEST_F(Dispatch, OnlyTheFirstSearchCriterionIsAsked) {
+  CEdbsRecord record;
+  g_parseText = "ASDLOB2005EQA000001";
+  g_parsePos = 0;
+  int error = 0;
+  record.m_parts.push_back(std::make_unique<CSuchkriteriumPart>(error, 0));
+  g_parseText = "ASDLOB2101EQ13";
+  g_parsePos = 0;
+  record.m_parts.push_back(std::make_unique<CSuchkriteriumPart>(error, 0));
+  Args({{"DLOB2101", "DLOB2101"}});
+  EXPECT_EQ(record.MatchFilter(6), 0);
+  Args({{"DLOB2005", "DLOB2005"}});
+  EXPECT_EQ(record.MatchFilter(6), 1);
+  EXPECT_EQ(record.m_inFilter, 1);
+}
+
+TEST_F(Dispatch, WithoutArgumentsOnlyTheFaultyRecordCriterionMatches) {
+  Add(Object(false), 1, 0, 4);
+  ResetFilterValues();
+  for (int c = 0; c <= 24; ++c) {
+    g_store.ClearFilterSet();
+    g_store.ApplyFilterCriterion(c, 0, 0);
+    EXPECT_EQ(g_filterCount, 0) << "criterion " << c;
+  }
+  g_store.ApplyFilterCriterion(25, 0, 0);
+  EXPECT_EQ(g_filterCount, 1);
+}
+
+TEST_F(Dispatch, RecordLevelCriteria) {
+  Add(Object(false), 10, 0);
+  Add(Object(true), 20, 1);
+  Add(Line("BINF", "ULOTEX  ", "0001" "Stra\xDF" "e am Markt   "), 30, 1);
+  const auto run = [](int c, std::initializer_list<std::pair<std::string, std::string>> a) {
+    Args(a);
+    g_store.ClearFilterSet();
+    g_store.ApplyFilterCriterion(c, 0, 0);
+    std::string members;
+    for (int i = 0; i < g_store.GetRecordCount(); ++i) members += g_store.IsInFilterSet(i) ? '1' : '0';
+    return members;
+  };
+  EXPECT_EQ(run(0, {{"01", "01"}}), "011");
+  EXPECT_EQ(run(1, {{"15", "30"}}), "011");
+  EXPECT_EQ(run(3, {{"BINF", "BINF"}}), "001");
+  EXPECT_EQ(run(4, {{"ULO8ALK ", ""}}), "010");
+  EXPECT_EQ(run(5, {{"ULO20ALK", ""}}), "010");
+  EXPECT_EQ(run(10, {{"001", "001"}}), "110");
+  EXPECT_EQ(run(12, {{"F", ""}}), "110");
+  EXPECT_EQ(run(24, {{"Stra\xDF" "e", ""}}), "001");
+  EXPECT_EQ(run(24, {{"STRA", ""}}), "000");
+  EXPECT_EQ(run(124, {{"stra\xDF" "e", ""}}), "001");
+  EXPECT_EQ(g_filterFrom[0], "STRA\xDF" "E");  // the values stay converted
+  EXPECT_EQ(run(7, {{"0001", "0001"}}), "111");
+  EXPECT_EQ(run(99, {{"0", "z"}}), "000");
+}
+
+TEST_F(Dispatch, RefiningAnEmptySetTestsNothing) {
+  Add(Object(false));
+  Add(Object(true));
+  Args({{"000", "zzz"}});
+  g_store.ApplyFilterCriterion(10, 1, 0);
+  EXPECT_EQ(g_filterCount, 0);
+  g_store.ApplyFilterCriterion(10, 0, 0);
+  EXPECT_EQ(g_filterCount, 2);
+  Args({{"F", ""}});
+  g_store.ApplyFilterCriterion(3, 1, 0);  // no record has the key "F": refining empties the set
+  EXPECT_EQ(g_filterCount, 0);
+}
+
+TEST_F(Dispatch, NegatedExtendAddsNonMatchesAndKeepsMembers) {
+  Add(Object(false), 1);
+  Add(Object(true), 2);
+  Add(Line("BINF", "ULOTEX  ", "0001" + std::string(18, 't')), 3);
+  Args({{"1", "1"}});
+  g_store.ApplyFilterCriterion(1, 0, 0);
+  ASSERT_EQ(g_filterCount, 1);
+  Args({{"ULOTEX  ", ""}});
+  g_store.ApplyFilterCriterion(4, 0, 1);
+  EXPECT_EQ(g_filterCount, 2);
+  EXPECT_EQ(g_store.IsInFilterSet(0), 1);
+  EXPECT_EQ(g_store.IsInFilterSet(1), 1);
+  EXPECT_EQ(g_store.IsInFilterSet(2), 0);
+  g_store.ClearFilterSet();
+  EXPECT_EQ(g_filterCount, 0);
+  EXPECT_EQ(g_store.IsInFilterSet(0), 0);
+}
+
+TEST_F(Dispatch, DeletingRecordsMovesTheLaterOnesUp) {
+  Add(Object(false), 1);
+  Add(Object(true), 2);
+  Add(Object(false), 3);
+  g_store.DeleteRecord(1);
+  ASSERT_EQ(g_store.GetRecordCount(), 2);
+  EXPECT_EQ(g_store.GetLineNumber(1), 3);
+}
