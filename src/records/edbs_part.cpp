@@ -1,5 +1,7 @@
 #include "records/edbs_part.h"
 
+#include <cmath>
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -52,32 +54,29 @@ long long TextToInt(std::string_view text) {
 }
 
 double TextToDouble(std::string_view text) {
-  // Only the characters a number can consist of are handed on, so the conversion stops where
-  // strtod would, whatever the field holds behind it; the decimal point is always '.'.
+  // strtod's rules in the "C" locale, whatever locale the desktop program runs in: leading
+  // blanks, an optional sign, digits with an optional '.', an optional exponent; the conversion
+  // stops at the first character that does not fit.
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  std::string number;
-  std::size_t start = i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-  bool digits = false;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, digits = true;
-  if (i < text.size() && text[i] == '.') {
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r' ||
+                             text[i] == '\v' || text[i] == '\f')) {
     ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, digits = true;
   }
-  if (!digits) return 0.0;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    std::size_t j = i + 1;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-    if (j < text.size() && text[j] >= '0' && text[j] <= '9') {
-      while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
-      i = j;
-    }
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
   }
-  number.assign(text.substr(start, i - start));
-  // Parse by hand into mantissa and exponent would lose exactness; std::strtod is exact but
-  // follows the C locale's decimal point, which this program never changes from ".".
-  return std::strtod(number.c_str(), nullptr);
+  const std::string_view rest = text.substr(i);
+  double value = 0.0;
+  const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
+  if (end == rest.data()) return 0.0;  // no digits
+  if (ec == std::errc::result_out_of_range) {
+    const std::string_view number = rest.substr(0, static_cast<std::size_t>(end - rest.data()));
+    const bool tiny = number.find("e-") != std::string_view::npos || number.find("E-") != std::string_view::npos;
+    value = tiny ? 0.0 : HUGE_VAL;
+  }
+  return negative ? -value : value;
 }
 
 std::string_view Left(std::string_view text, long long count) { return Mid(text, 0, count); }

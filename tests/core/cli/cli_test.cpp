@@ -1,0 +1,104 @@
+// The batch tool as scripts use it: its exact output and exit codes.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+#include "support/edbs_lines.h"
+
+using namespace testing_edbs;
+
+namespace {
+
+struct Result {
+  std::string out;
+  int status = -1;
+};
+
+Result RunCli(const std::string& args) {
+  Result r;
+  const std::string command = std::string(SATZLUPE_CLI) + " " + args + " 2>/dev/null";
+  std::FILE* p = popen(command.c_str(), "r");
+  std::array<char, 4096> buffer{};
+  std::size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0) r.out.append(buffer.data(), n);
+  const int status = pclose(p);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+std::string Otex(const std::string& text18) { return Line("BINF", "ULOTEX  ", "0001" + text18); }
+
+}  // namespace
+
+TEST(Cli, CheckPrintsTheLoadResultInUtf8) {
+  TempDir dir;
+  const std::string path = dir.Write("a.edbs", Join({Line("AKND", "ULQA0000", "0001" + std::string(258, ' ')),
+                                                     Line("FEIN", "ULOBNN  ", "0002"), Line("AEND", "        ", "")}));
+  const Result r = RunCli("check " + path);
+  EXPECT_EQ(r.status, 1);
+  const std::string record = Line("FEIN", "ULOBNN  ", "0002") + std::string(4, ' ');
+  EXPECT_EQ(r.out, "Datei: " + path + "\n" +
+                       "3 Zeilen gelesen mit 377 Zeichen\n"
+                       "3 EDBS-S\xC3\xA4tze mit 4 Aggregaten\n"
+                       "0\tOK\tZeilenl\xC3\xA4ngen\n"
+                       "0\tOK\tMaximall\xC3\xA4nge 1988\n"
+                       "0\tOK\tMindestl\xC3\xA4nge 24\n"
+                       "0\tOK\tOperationsschl\xC3\xBCssel\n"
+                       "0\tOK\tInformationsnamen\n"
+                       "0\tOK\tWiederholungsfaktor ULOBNN/ULO8ALK/ULTANN/ULPUNN\n"
+                       "0\tOK\tWiederholungsfaktor ULOB0000/ULTA0000/ULPU0000\n"
+                       "0\tOK\tBeginn des Suchkriteriums\n"
+                       "0\tOK\tReihenfolge der Folgesatzkennungen\n"
+                       "0\tOK\tFolges\xC3\xA4tze besitzen den gleichen 'OP' und 'IN'\n"
+                       "0\tOK\tVorhandensein von AKND- und AEND-Satz\n"
+                       "0\tOK\tReihenfolge der S\xC3\xA4tze AKND/BKRT/BINF/OTEX/.../AEND\n"
+                       "1\tFEHLER\tAnalyse der Satzinhalte\n"
+                       "\n"
+                       "       2\tSatzanalyse \tAnalyse-Fehler 331 (WHF_ULOBNN  !=0001)!\t" + record + "\n");
+}
+
+TEST(Cli, CleanFileExitsWithZeroAndEachFurtherFileIsAdded) {
+  TempDir dir;
+  const std::string clean = Join({Line("AKND", "ULQA0000", "0001" + std::string(258, ' ')), Line("AEND", "        ", "")});
+  const std::string a = dir.Write("a.edbs", clean);
+  const std::string b = dir.Write("b.edbs", clean);
+  const Result r = RunCli("check " + a + " " + b);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("Datei: " + a + "\n"), std::string::npos);
+  EXPECT_NE(r.out.find("Datei: " + b + "\n"), std::string::npos);
+}
+
+TEST(Cli, MissingFileGivesTwoAndTheOthersAreStillChecked) {
+  TempDir dir;
+  const std::string a = dir.Write("a.edbs", Join({Otex("x                 ")}));
+  const Result r = RunCli("check " + dir.Path("fehlt.edbs") + " " + a);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out.find("fehlt.edbs"), std::string::npos);
+  EXPECT_NE(r.out.find("Datei: " + a), std::string::npos);
+}
+
+TEST(Cli, LinesOfExactly2000CharactersAreCountedOnce) {
+  TempDir dir;
+  std::vector<std::string> lines;
+  for (int k = 0; k < 5; ++k) lines.push_back(Line("FEIN", "ULXXNN  ", std::string(2000 - 36, 'x')));
+  const Result r = RunCli("check " + dir.Write("a.edbs", Join(lines)));
+  EXPECT_EQ(r.out.substr(r.out.find('\n') + 1, 10), "5 Zeilen g");
+}
+
+TEST(Cli, ExportWritesTheLongFormByDefault) {
+  TempDir dir;
+  const std::string in = dir.Write("a.edbs", Join({Otex("x                 ")}));
+  EXPECT_EQ(RunCli("export -o " + dir.Path("lang.txt") + " " + in).status, 0);
+  EXPECT_EQ(RunCli("export --kurz -o " + dir.Path("kurz.txt") + " " + in).status, 0);
+  EXPECT_GT(std::filesystem::file_size(dir.Path("lang.txt")), std::filesystem::file_size(dir.Path("kurz.txt")));
+  EXPECT_EQ(RunCli("export -o " + dir.Path("nicht/da.txt") + " " + in).status, 2);
+}
+
+TEST(Cli, HelpIsGerman) {
+  const Result r = RunCli("--help");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("R\xC3\xBC" "ckgabewert"), std::string::npos);
+}
