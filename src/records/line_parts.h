@@ -7,12 +7,8 @@
 #include <string_view>
 
 #include "records/edbs_part.h"
+#include "records/kind_texts.h"
 
-// Shown text of a kind of geometry ("Art der Geometrie"): the known two-character codes get
-// their name, anything else is shown as read. Special informations use the same table.
-std::string GeometryKindText(std::string_view kind);
-// Shown text of a kind of spline, chosen by its one character; unknown characters as read.
-std::string SplineKindText(char c);
 
 // The 20-character point field the three line parts share, kept as the numbering district
 // (characters 0..7 in the district forms) and the coordinate within it (characters 8..19).

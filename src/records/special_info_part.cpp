@@ -3,43 +3,13 @@
 #include <array>
 
 #include "records/filter_values.h"
+#include "records/kind_texts.h"
 #include "store/keyword_tables.h"
 
 namespace {
 
 constexpr std::size_t kWidthUlob2100 = 48;
 constexpr std::size_t kWidthUlo21Alk = 45;
-
-struct CodeText {
-  std::string_view code;
-  std::string_view text;
-};
-
-// Kinds of geometry as the line parts show them too.
-constexpr std::array<CodeText, 15> kGeometryKinds = {{
-    {"11", "11 (Gerade)"},
-    {"12", "12 (Geradenschar)"},
-    {"15", "15 (Polygonzug)"},
-    {"21", "21 (Kreisbogen, Kreismittelpunkt rechts vom Anfangspunkt)"},
-    {"22", "22 (Kreisbogen, Kreismittelpunkt links vom Anfangspunkt)"},
-    {"30", "30 (Klothoide oder andere Kurve)"},
-    {"41", "41 (Spline)"},
-    {"51", "51 (Einzelpunkt / Symbol in Standardausrichtung)"},
-    {"52", "52 (Repräsentant für Punkthaufen / Symbol)"},
-    {"53", "53 (Einzelpunkt / Symbol in besonderer Ausrichtung)"},
-    {"61", "61 (Matrixwert)"},
-    {"63", "63 (Matrixwert - Runlength)"},
-    {"91", "91 (Flächendefinition)"},
-    {"92", "92 (Linienkette)"},
-    {"93", "93 (Linienschar)"},
-}};
-
-std::string_view GeometryKindText(std::string_view kind) {
-  for (const auto& entry : kGeometryKinds) {
-    if (entry.code == kind) return entry.text;
-  }
-  return kind;
-}
 
 // One decoded piece of a key in the text field: label word and (position, length) in the text.
 struct KeyPiece {

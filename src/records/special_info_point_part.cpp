@@ -1,29 +1,12 @@
 #include "records/special_info_point_part.h"
 
 #include "records/filter_values.h"
+#include "records/kind_texts.h"
 #include "records/point_field.h"
 
 namespace {
 
 constexpr std::size_t kWidth = 20;
-
-// Kinds of spline as the line parts show them too.
-std::string SplineKindText(char c) {
-  switch (c) {
-    case '1':
-      return "1 (kein Stützpunkt im Kurvenauslauf)";
-    case '2':
-      return "2 (2 Stützpunkte im Kurvenauslauf des Anfangspunktes)";
-    case '3':
-      return "3 (2 Stützpunkte im Kurvenauslauf des Endpunktes)";
-    case '4':
-      return "4 (je 2 Stützpunkte im K. des Anfangs- und Endpunktes)";
-    case '5':
-      return "5 (geschlossene Kurve)";
-    default:
-      return std::string(1, c);
-  }
-}
 
 // "TT" (or "tt") marks an identifier with a direction angle instead of coordinates.
 bool IsAngleField(std::string_view f) {

@@ -1,0 +1,11 @@
+#pragma once
+// Names of the coded kinds that several part families show the same way.
+
+#include <string>
+#include <string_view>
+
+// Shown text of a kind of geometry ("Art der Geometrie"): the known two-character codes get
+// their name, anything else is shown as read.
+std::string GeometryKindText(std::string_view kind);
+// Shown text of a kind of spline, chosen by its one character; unknown characters as read.
+std::string SplineKindText(char c);
