@@ -113,6 +113,13 @@ TEST_F(Export, ShortFormShowsTypeNamesAndDottedTexts) {
                 "WHF_ULO21ALK   0000\n");
 }
 
+TEST_F(Export, SearchCriterionShowsItsFullText) {
+  g_loadedFiles[0] = "/daten/ostritz.edbs";
+  Add(Line("FLOE", "ULOBNN  ", "ASDLOB2005EQA0004B1ANDLOB2101EQ13", ' ', ' ', "000012"), 12);
+  const std::string text = ReadableExportText(false);
+  EXPECT_NE(text.find("\nSUCHKRIT       \xB7" "DLOB2005EQA0004B1\xB7" "DLOB2101EQ13\n"), std::string::npos);
+}
+
 TEST_F(Export, FilterSetRestrictsTheBlocks) {
   for (int k = 1; k <= 5; ++k) Add(Line("BINF", "ULOTEX  ", "0001" + std::string(18, 'a' + k)), k);
   ResetFilterValues();
