@@ -169,10 +169,8 @@ TEST(ErrorList, AnalysisMessagesByCode) {
   EXPECT_EQ(FormatAnalysisMessage(7, 42), "       7Satzanalyse Analyse-Fehler 42!");
   EXPECT_EQ(FormatAnalysisMessage(7, 100), "       7Satzanalyse Analyse-Fehler 100 (Aggregat ULOB0000)!");
   EXPECT_EQ(FormatAnalysisMessage(7, 165), "       7Satzanalyse Analyse-Fehler 165 (Aggregat WHF_ULOTEX  )!");
-  EXPECT_EQ(FormatAnalysisMessage(7, 170), "       7Satzanalyse Analyse-Fehler 170!");
   EXPECT_EQ(FormatAnalysisMessage(7, 204), "       7Satzanalyse Analyse-Fehler 204 (Suchkriterium DLOB2005)!");
   EXPECT_EQ(FormatAnalysisMessage(7, 226), "       7Satzanalyse Analyse-Fehler 226 (Suchkriterium ????????)!");
-  EXPECT_EQ(FormatAnalysisMessage(7, 230), "       7Satzanalyse Analyse-Fehler 230!");
   EXPECT_EQ(FormatAnalysisMessage(7, 250),
             "       7Satzanalyse Analyse-Fehler 250 (unerwartetes Satzende bei Suchkriterium(AN))!");
   EXPECT_EQ(FormatAnalysisMessage(7, 251),
@@ -181,12 +179,15 @@ TEST(ErrorList, AnalysisMessagesByCode) {
             "       7Satzanalyse Analyse-Fehler 252 (unerwartetes Satzende bei Suchkriterium(EQ))!");
   EXPECT_EQ(FormatAnalysisMessage(7, 253),
             "       7Satzanalyse Analyse-Fehler 253 (Operator ungleich EQ bei Suchkriterium)!");
-  EXPECT_EQ(FormatAnalysisMessage(7, 254), "       7Satzanalyse Analyse-Fehler 254!");
-  EXPECT_EQ(FormatAnalysisMessage(7, 299), "       7Satzanalyse Analyse-Fehler 299!");
   EXPECT_EQ(FormatAnalysisMessage(7, 350), "       7Satzanalyse Analyse-Fehler 350 (WHF_ULPUNN  !=0001)!");
   EXPECT_EQ(FormatAnalysisMessage(7, 358), "       7Satzanalyse Analyse-Fehler 358 (WHF_ULPU6000!=0001)!");
-  EXPECT_EQ(FormatAnalysisMessage(7, 368), "       7Satzanalyse Analyse-Fehler 368!");
-  EXPECT_EQ(FormatAnalysisMessage(7, 400), "       7Satzanalyse Analyse-Fehler 400!");
+}
+
+TEST(ErrorList, CodesWithoutATextOfTheirOwnGetTheGenericMessage) {
+  // 254..299 have no text; 170, 230 and 368 would name an entry beyond the end of their table.
+  for (int code : {254, 299, 170, 230, 368, 398, 400}) {
+    EXPECT_EQ(FormatAnalysisMessage(7, code), "       7Satzanalyse Analyse-Fehler " + std::to_string(code) + "!");
+  }
 }
 
 TEST(ErrorList, DialogColumnsCutTheMessageAtFixedPositions) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <thread>
+
 #include "load/checks.h"
 #include "platform/profile.h"
 #include "platform/services.h"
@@ -155,6 +159,23 @@ TEST_F(FileReader, NulBytesAreOrdinaryCharacters) {
   Load(dir.Write("a.edbs", Join({Otex(text)})));
   EXPECT_EQ(g_checkCounts[1], 0);
   EXPECT_EQ(OtexText(0), text);
+}
+
+TEST_F(FileReader, UnknownFileSizeIsReportedAndReadingGoesOn) {
+  // A named pipe has no size in the file system.
+  const std::string fifo = dir.Path("rohr.edbs");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::thread writer([&] {
+    std::FILE* f = std::fopen(fifo.c_str(), "wb");
+    const std::string text = Join({Otex("eins              "), Otex("zwei              ")});
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fclose(f);
+  });
+  Load(fifo);
+  writer.join();
+  EXPECT_EQ(prompt.messages, std::vector<std::string>{"Probleme beim Lesen der Dateil\xE4nge!"});
+  EXPECT_EQ(g_fileSize, 9999999);
+  EXPECT_EQ(Records(), 2);
 }
 
 TEST_F(FileReader, FileWithoutFinalLineEnd) {
