@@ -189,7 +189,12 @@ void JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
   }
 }
 
-bool OpenForReading(CLineReader& reader) { return reader.Open(g_fileName); }
+bool OpenForReading(CLineReader& reader) {
+  // A folder opens like a file on some systems but holds no lines to read.
+  std::error_code ec;
+  if (std::filesystem::is_directory(g_fileName, ec)) return false;
+  return reader.Open(g_fileName);
+}
 
 void ReadFileSize() {
   std::error_code ec;

@@ -215,6 +215,12 @@ TEST_F(FileReader, MissingFileIsReportedOnceAndKeepsTheRecords) {
   EXPECT_EQ(prompt.messages.size(), 1u);
 }
 
+TEST_F(FileReader, AFolderIsNotAFile) {
+  Load(dir.Path(""));
+  EXPECT_EQ(prompt.messages, std::vector<std::string>{"Datei nicht gefunden!"});
+  EXPECT_EQ(g_loadScreenValid, 0);
+}
+
 TEST_F(FileReader, AddingTheSameFileTwiceGivesTwoFileIndexes) {
   const std::string path = dir.Write("a.edbs", Join({Otex("eins              ")}));
   Load(path);
