@@ -1,0 +1,73 @@
+#include "reopen_dialog.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "load/file_reader.h"
+#include "load/recent_files.h"
+#include "qtext.h"
+
+namespace satzlupe {
+
+CReopenDialog::CReopenDialog(QWidget* parent) : CHelpDialog(kDialogId, parent) {
+  setWindowTitle(QStringLiteral("Wiedereröffnen"));
+
+  m_list = new QListWidget(this);
+  SetControlId(m_list, IDC_LIST);
+  m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_list->setMinimumWidth(420);
+  for (int k = 0; k < kRecentFileSlots; ++k) {
+    if (g_recentFiles[k].empty()) continue;
+    m_list->addItem(PathToQString(g_recentFiles[k]));
+    m_rowSlots.push_back(k);
+  }
+  if (m_list->count() > 0) m_list->setCurrentRow(0);
+
+  m_clearAndOpen = new QRadioButton(QStringLiteral("Löschen und öffnen"), this);
+  SetControlId(m_clearAndOpen, IDC_CLEAR_AND_OPEN);
+  m_clearAndOpen->setChecked(true);
+  m_add = new QRadioButton(QStringLiteral("Hinzuaddieren"), this);
+  SetControlId(m_add, IDC_ADD);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  SetControlId(ok, IDC_OK);
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+  SetControlId(cancel, IDC_CANCEL);
+  cancel->setAutoDefault(false);
+  QPushButton* help = MakeHelpButton(IDC_HELP);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* modes = new QHBoxLayout;
+  modes->addWidget(m_clearAndOpen);
+  modes->addWidget(m_add);
+  modes->addStretch(1);
+  auto* left = new QVBoxLayout;
+  left->addWidget(m_list);
+  left->addLayout(modes);
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addWidget(help);
+  buttons->addStretch(1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 1);
+  layout->addLayout(buttons);
+}
+
+void CReopenDialog::accept() {
+  const QModelIndexList selected = m_list->selectionModel()->selectedRows();
+  const int row = selected.isEmpty() ? -1 : selected.first().row();
+  // Without a selection the path read last is read again.
+  if (row >= 0 && row < static_cast<int>(m_rowSlots.size())) g_fileName = g_recentFiles[m_rowSlots[row]];
+  g_pendingAction = m_add->isChecked() ? kPendingAdd : kPendingOpen;
+  QDialog::accept();
+}
+
+}  // namespace satzlupe

@@ -1,0 +1,76 @@
+#include "satzlupe_app.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "edbs_view.h"
+#include "help_window.h"
+#include "load/recent_files.h"
+#include "main_frame.h"
+#include "platform/services.h"
+#include "qt_services.h"
+#include "views/settings.h"
+
+// Resources live in the static library; this pulls them into every program that links it.
+static void InitSatzlupeResources() { Q_INIT_RESOURCE(satzlupe); }
+
+namespace satzlupe {
+
+void SetUpApplication() {
+  InitSatzlupeResources();
+  QCoreApplication::setOrganizationName(QString::fromLatin1(kCompanyName));
+  QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
+  // The drawings name Arial; Liberation Sans has its metrics.
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+}
+
+CSatzlupeApp::CSatzlupeApp(edbs::Profile* profile) : m_profile(profile) {
+  SetUpApplication();
+  if (!m_profile) {
+    m_ownProfile = std::make_unique<QtProfile>();
+    m_profile = m_ownProfile.get();
+  }
+}
+
+CSatzlupeApp::~CSatzlupeApp() {
+  m_frame.reset();
+  edbs::SetPrompt(nullptr);
+  edbs::SetHelp(nullptr);
+  edbs::SetWaitCursor(nullptr);
+}
+
+bool CSatzlupeApp::InitInstance(const QStringList& arguments) {
+  m_prompt = std::make_unique<QtPrompt>();
+  m_help = std::make_unique<QtHelp>();
+  m_cursor = std::make_unique<QtWaitCursor>();
+  edbs::SetPrompt(m_prompt.get());
+  edbs::SetHelp(m_help.get());
+  edbs::SetWaitCursor(m_cursor.get());
+
+  // The standard dialogs speak German like the rest of the program.
+  auto* translator = new QTranslator(qApp);
+  if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+  } else {
+    delete translator;
+  }
+
+  LoadSettings(*m_profile);
+  LoadRecentFiles(*m_profile);
+
+  m_frame = std::make_unique<CMainFrame>();
+  if (!arguments.isEmpty() && !arguments.first().isEmpty()) m_frame->View()->OpenFile(arguments.first());
+  m_frame->show();
+  return true;
+}
+
+void CSatzlupeApp::ExitInstance() {
+  SaveSettings(*m_profile);
+  SaveRecentFiles(*m_profile);
+}
+
+}  // namespace satzlupe

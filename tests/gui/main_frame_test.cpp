@@ -1,0 +1,442 @@
+// The main window: commands with their texts and enabling, the load through the view, the reopen
+// list, "Zeilen löschen", the export command, help and the start screen.
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QToolBar>
+
+#include "commands.h"
+#include "edbs_view.h"
+#include "error_list_dialog.h"
+#include "gui_test_support.h"
+#include "load/error_list.h"
+#include "load/file_reader.h"
+#include "load/recent_files.h"
+#include "main_frame.h"
+#include "qt_canvas.h"
+#include "qtext.h"
+#include "reopen_dialog.h"
+#include "satzlupe_app.h"
+#include "start_screen.h"
+#include "store/edbs_store.h"
+#include "views/settings.h"
+
+using namespace satzlupe;
+
+namespace {
+
+// The lines of the bundled example that pass every check: order header, one object, end.
+QStringList CleanLines() {
+  QFile file(guitest::ExampleFile());
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QList<QByteArray> lines = file.readAll().split('\n');
+  QStringList result;
+  for (int k : {0, 3}) result << ToQString(std::string(lines[k].constData(), lines[k].size()));
+  result << QStringLiteral("EDBS00240000AEND000018  0000        ");
+  return result;
+}
+
+// Runs `action` once the next modal dialog is open, then lets `handle` close it.
+template <typename Dialog, typename Handle>
+void WhenDialogOpens(Handle handle) {
+  QTimer::singleShot(0, [handle] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* d = qobject_cast<Dialog*>(w); d && d->isVisible()) {
+        handle(*d);
+        return;
+      }
+    }
+  });
+}
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+  Q_OBJECT
+ private:
+  std::unique_ptr<guitest::ScriptedServices> m_services;
+  std::unique_ptr<CMainFrame> m_frame;
+  int m_itemDiffers = 0;  // a top-level command whose menu-bar item showed another state
+
+  // A command's enabling, checked on its toolbar button and, for the five top-level commands, on
+  // its item on the menu bar too.
+  bool Enabled(int id) {
+    QAction* a = m_frame->Command(id);
+    if (!a) return false;
+    if (QAction* item = m_frame->MenuBarItem(id)) {
+      if (item->isEnabled() != a->isEnabled()) m_itemDiffers = id;
+      return a->isEnabled() && item->isEnabled();
+    }
+    return a->isEnabled();
+  }
+  void Trigger(int id) { m_frame->Command(id)->trigger(); }
+  bool OpenByCommand(const QString& path) {
+    m_services->prompt.fileChoices.push_back(QStringToPath(path));
+    Trigger(ID_DATEI_OEFFNEN);
+    return guitest::WaitForLoad(*m_frame);
+  }
+
+ private slots:
+  void init() {
+    guitest::ResetProgramState();
+    m_itemDiffers = 0;
+    m_services = std::make_unique<guitest::ScriptedServices>();
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    QCoreApplication::processEvents();
+  }
+  void cleanup() {
+    QCOMPARE(m_itemDiffers, 0);
+    m_frame.reset();
+    m_services.reset();
+  }
+
+  void CommandsCarryIdsTextsPromptsAndTooltips() {
+    struct Expected {
+      int id;
+      const char *text, *prompt, *tip;
+    };
+    const Expected table[] = {
+        {32838, "&Öffnen ...", "Öffnen einer EDBS-Datei", "Datei öffnen"},
+        {32813, "&Hinzufügen ...", "Hinzufügen von EDBS-Dateien zu bestehenden Daten", "Datei addieren"},
+        {32831, "&Wiederöffnen ...", "Öffnen einer Datei, die in der Liste gemerkt wurde.", "Wiederöffnen"},
+        {32829, "&Fehlerliste anschauen ...", "Anzeige der Fehler beim Öffnen der EDBS-Datei", "Fehleranzeige"},
+        {32839, "&Zeilen löschen", "Löschen überflüssiger Zeilen im Speicher", "Zeilen löschen"},
+        {32840, "&Lesbar Speichern ...", "Speichert dir EDBS-Datei im lesbaren Format", "Lesbar Speichern"},
+        {57665, "&Programm beenden", "Beendet das Programm", "Beendet das Programm"},
+        {32817, "&Optionen ...", "Optionen zur Programmsteuerung von Satzlupe", "Optionen"},
+        {32832, "&keine Grafik", "keine Grafik mehr anzeigen (z.B. wegen langem Bildaufbau)", "keine Grafik"},
+        {32836, "&Filtermenge entleeren", "Entleeren der Filtermenge", "Filtermenge entleeren"},
+        {59392, "&Werkzeugleiste", "Anzeige der Werkzeugleiste", "Werkzeugleiste"},
+        {59393, "&Statuszeile", "Anzeige der Statuszeile", "Statuszeile"},
+        {32812, "&Filter...", "Herausfiltern bestimmter EDBS-Sätze zur genaueren Untersuchung", "Filtern"},
+        {32815, "&Liste...", "Zeigt die EDBS-Sätze in einer Tabellen-Liste an", "Liste"},
+        {32811, "&Detail...", "Zeigt detailierte Informationen zu jedem einzelnem EDBS-Satz", "Detailinformationen"},
+        {32816, "&Grafik...", "Darstellung der EDBS-Sätze als Grafik", "Grafikanzeige"},
+        {32785, "&Statistik...", "Verschiedene Statistiken über die EDBS-Satzinhalte", "Statistik"},
+        {57667, "&Hilfethemen", "Übersicht über alle Hilfethemen", "Hilfe Übersicht"},
+        {57664, "&Über Satzlupe ...", "Anzeige von Programminformationen und Versionsnummer", "Programminformationen"},
+    };
+    for (const Expected& e : table) {
+      QAction* a = m_frame->findChild<QAction*>(QStringLiteral("cmd%1").arg(e.id));
+      QVERIFY2(a, qPrintable(QString::number(e.id)));
+      QCOMPARE(a->text(), QString::fromUtf8(e.text));
+      QCOMPARE(a->statusTip(), QString::fromUtf8(e.prompt));
+      QCOMPARE(a->toolTip(), QString::fromUtf8(e.tip));
+    }
+  }
+
+  void MenuBarHoldsMenusAndTheFiveTopLevelCommands() {
+    QStringList titles;
+    for (QAction* a : m_frame->menuBar()->actions()) titles << a->text();
+    QCOMPARE(titles, QStringList({QStringLiteral("&Datei"), QStringLiteral("&Einstellungen"), QStringLiteral("&Filter..."),
+                                  QStringLiteral("&Liste..."), QStringLiteral("&Detail..."), QStringLiteral("&Grafik..."),
+                                  QStringLiteral("&Statistik..."), QStringLiteral("&Hilfe")}));
+    QCOMPARE(m_frame->menuBar()->actions()[2], m_frame->MenuBarItem(ID_FILTER));
+    QCOMPARE(m_frame->MenuBarItem(ID_STATISTIK)->statusTip(), m_frame->Command(ID_STATISTIK)->statusTip());
+    QVERIFY(m_frame->MenuBarItem(ID_DETAIL)->icon().isNull());
+  }
+
+  void ToolBarHasTheButtonsInOrderWithSeparators() {
+    auto* bar = m_frame->findChild<QToolBar*>(QStringLiteral("toolBar"));
+    QVERIFY(bar);
+    QCOMPARE(bar->iconSize(), QSize(16, 15));
+    QStringList order;
+    for (QAction* a : bar->actions()) order << (a->isSeparator() ? QStringLiteral("|") : a->objectName().mid(3));
+    QCOMPARE(order.join(QLatin1Char(' ')),
+             QStringLiteral("32838 32813 32831 | 32829 | 32839 | 32840 | 32817 | 32812 32836 | 32815 32811 | "
+                            "32816 32832 | 32785 | 57664 57669"));
+    for (QAction* a : bar->actions()) {
+      if (!a->isSeparator()) QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
+    }
+  }
+
+  void WindowAndStatusBarAsCreated() {
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("EDBS - Satzlupe Version 1.30"));
+    QCOMPARE(m_frame->size(), QSize(800, 600));
+    QCOMPARE(m_frame->MessagePane()->text(), QStringLiteral("Fertig"));
+    QCOMPARE(m_frame->CoordinatePane()->text(), QStringLiteral("0.000 / 0.000"));
+    QCOMPARE(m_frame->CoordinatePane()->width(), 170);
+    QStringList indicators;
+    for (int k = 2; k <= 4; ++k) indicators << m_frame->findChild<QLabel*>(QStringLiteral("pane%1").arg(k))->text();
+    QCOMPARE(indicators, QStringList({QStringLiteral("UF"), QStringLiteral("NUM"), QStringLiteral("RF")}));
+  }
+
+  void EmptyStoreGreysTheDataCommands() {
+    for (int id : {32811, 32812, 32815, 32816, 32785, 32839, 32840, 32829, 32832, 32836}) {
+      QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
+    }
+    for (int id : {32811, 32812, 32815, 32816, 32785}) QVERIFY(!m_frame->MenuBarItem(id)->isEnabled());
+    for (int id : {32838, 32813, 32831, 32817, 59392, 59393, 57665, 57667, 57664}) {
+      QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
+    }
+  }
+
+  void LoadEnablesDataCommandsWithoutOpeningAMenu() {
+    QVERIFY(!guitest::ExampleFile().isEmpty());
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    QVERIFY(g_store.GetRecordCount() > 0);
+    QCOMPARE(g_pendingAction, static_cast<int>(kPendingLoadScreen));
+    for (int id : {32811, 32812, 32815, 32816, 32785, 32839, 32840}) QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
+    for (int id : {32811, 32812, 32815, 32816, 32785}) QVERIFY(m_frame->MenuBarItem(id)->isEnabled());
+    // The example carries deliberate faults.
+    QVERIFY(Enabled(ID_DATEI_FEHLERLISTE));
+    QVERIFY(!Enabled(ID_KEINE_GRAFIK));
+    QVERIFY(!Enabled(ID_FILTERMENGE_ENTLEEREN));
+    QCOMPARE(m_services->prompt.chooserTitles, std::vector<std::string>{guitest::Core("EDBS-Datei öffnen")});
+    QVERIFY(m_frame->View()->LastLoadFlushCount() > 2);
+    guitest::SaveShot(*m_frame, QStringLiteral("main_after_load"));
+  }
+
+  void ErrorListStaysGreyAfterALoadWithoutFindings() {
+    const QString path = guitest::WriteEdbsFile(QStringLiteral("clean.edbs"), CleanLines());
+    QVERIFY(OpenByCommand(path));
+    QCOMPARE(g_store.GetRecordCount(), 3);
+    QVERIFY(g_errorMessages.empty());
+    QVERIFY(!Enabled(ID_DATEI_FEHLERLISTE));
+    QVERIFY(Enabled(ID_DETAIL));
+  }
+
+  void GraphicEnablesNoGraphicAndNoGraphicShowsTheStartScreen() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    Trigger(ID_GRAFIK);
+    QCOMPARE(g_pendingAction, static_cast<int>(kPendingGraphic));
+    QVERIFY(Enabled(ID_KEINE_GRAFIK));
+    Trigger(ID_KEINE_GRAFIK);
+    QCOMPARE(g_pendingAction, static_cast<int>(kPendingNothing));
+    QVERIFY(!Enabled(ID_KEINE_GRAFIK));
+  }
+
+  void FilterSetEnablesItsClearingAndClearingEmptiesIt() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    g_store.ApplyFilterCriterion(0, 0, 1);  // every record: the negation of nothing
+    m_frame->UpdateCommandUI();
+    if (g_filterCount == 0) QSKIP("criterion 0 selects nothing in this core");
+    QVERIFY(Enabled(ID_FILTERMENGE_ENTLEEREN));
+    Trigger(ID_FILTERMENGE_ENTLEEREN);
+    QCOMPARE(g_filterCount, 0);
+    QVERIFY(!Enabled(ID_FILTERMENGE_ENTLEEREN));
+  }
+
+  void CancelledAddKeepsTheRecordsAndShowsTheStartScreen() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    const int records = g_store.GetRecordCount();
+    Trigger(ID_DATEI_HINZUFUEGEN);  // no file chosen: cancelled
+    QCOMPARE(m_services->prompt.chooserTitles.back(), guitest::Core("EDBS-Datei hinzufügen"));
+    QCOMPARE(g_pendingAction, static_cast<int>(kPendingNothing));
+    QCOMPARE(g_store.GetRecordCount(), records);
+    QVERIFY(Enabled(ID_DETAIL));
+    // What the view paints is the start screen.
+    m_frame->View()->RenderImage();
+    QImage expected(m_frame->View()->Image().size(), QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+      QtCanvas canvas(expected, m_frame->View()->ClientSize());
+      DrawStartScreen(canvas);
+    }
+    QCOMPARE(m_frame->View()->Image(), expected);
+  }
+
+  void AddAppendsTheRecordsOfASecondFile() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    const int records = g_store.GetRecordCount();
+    m_services->prompt.fileChoices.push_back(QStringToPath(guitest::ExampleFile()));
+    Trigger(ID_DATEI_HINZUFUEGEN);
+    QVERIFY(guitest::WaitForLoad(*m_frame));
+    QCOMPARE(g_store.GetRecordCount(), 2 * records);
+    QCOMPARE(g_store.GetFileIndex(records), 1);
+  }
+
+  void DeleteLinesAnsweredNoChangesNothing() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    const int records = g_store.GetRecordCount();
+    g_detailStart = 7;
+    m_services->prompt.answers.push_back(edbs::PromptAnswer::No);
+    Trigger(ID_DATEI_ZEILEN_LOESCHEN);
+    QCOMPARE(m_services->prompt.messages.back(),
+             guitest::Core("Sind Sie sicher, daß Sie alle NICHT gefilterten Sätze löschen möchten?"));
+    QCOMPARE(g_store.GetRecordCount(), records);
+    QCOMPARE(g_detailStart, 7);
+  }
+
+  void DeleteLinesAnsweredYesWithoutFilterSetRemovesEveryRecord() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    const std::size_t errors = g_errorMessages.size();
+    g_listStart = 3;
+    m_services->prompt.answers.push_back(edbs::PromptAnswer::Yes);
+    Trigger(ID_DATEI_ZEILEN_LOESCHEN);
+    QCOMPARE(g_store.GetRecordCount(), 0);
+    QCOMPARE(g_listStart, 0);
+    QCOMPARE(g_errorMessages.size(), errors);  // the error list stays
+    QVERIFY(!Enabled(ID_DETAIL));
+    QVERIFY(!Enabled(ID_DATEI_ZEILEN_LOESCHEN));
+  }
+
+  void FailedOpenShowsTheMessageOnce() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    const int records = g_store.GetRecordCount();
+    m_services->prompt.messages.clear();
+    QVERIFY(OpenByCommand(guitest::TempDir() + QStringLiteral("/gibt-es-nicht.edbs")));
+    for (int k = 0; k < 5; ++k) {
+      m_frame->View()->viewport()->repaint();
+      QCoreApplication::processEvents();
+    }
+    QCOMPARE(m_services->prompt.messages, std::vector<std::string>{"Datei nicht gefunden!"});
+    QCOMPARE(g_store.GetRecordCount(), records);
+    QCOMPARE(g_pendingAction, static_cast<int>(kPendingNothing));
+    // The records keep the names of their files.
+    QCOMPARE(g_loadedFiles[0], QStringToPath(guitest::ExampleFile()));
+  }
+
+  void ReadingTheSameFileTwiceListsItOnce() {
+    const QString path = guitest::WriteEdbsFile(QStringLiteral("zweimal.edbs"), CleanLines());
+    QVERIFY(OpenByCommand(path));
+    QVERIFY(OpenByCommand(path));
+    QCOMPARE(g_recentFiles[0], QStringToPath(path));
+    QVERIFY(g_recentFiles[1].empty());
+    CReopenDialog dialog(m_frame.get());
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("ctl316"));
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), path);
+  }
+
+  void TheTwentyFirstFileDropsTheOldest() {
+    QStringList paths;
+    for (int k = 0; k < 21; ++k) {
+      paths << guitest::WriteEdbsFile(QStringLiteral("datei%1.edbs").arg(k), CleanLines());
+      QVERIFY(OpenByCommand(paths.back()));
+    }
+    CReopenDialog dialog(m_frame.get());
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("ctl316"));
+    QCOMPARE(list->count(), 20);
+    for (int row = 0; row < 20; ++row) QCOMPARE(list->item(row)->text(), paths[20 - row]);
+    QCOMPARE(list->currentRow(), 0);
+  }
+
+  void ReopenAddsTheChosenFileInAddMode() {
+    const QString path = guitest::WriteEdbsFile(QStringLiteral("wieder.edbs"), CleanLines());
+    QVERIFY(OpenByCommand(path));
+    WhenDialogOpens<CReopenDialog>([](CReopenDialog& d) {
+      QCOMPARE(d.windowTitle(), QStringLiteral("Wiedereröffnen"));
+      QVERIFY(d.findChild<QRadioButton*>(QStringLiteral("ctl315"))->isChecked());
+      d.findChild<QRadioButton*>(QStringLiteral("ctl298"))->setChecked(true);
+      d.findChild<QPushButton*>(QStringLiteral("ctl367"))->click();
+    });
+    Trigger(ID_DATEI_WIEDEROEFFNEN);
+    QVERIFY(guitest::WaitForLoad(*m_frame));
+    QCOMPARE(g_store.GetRecordCount(), 6);
+  }
+
+  void ReopenWithoutRowsReadsTheLastPathAgain() {
+    const QString path = guitest::WriteEdbsFile(QStringLiteral("zuletzt.edbs"), CleanLines());
+    QVERIFY(OpenByCommand(path));
+    g_recentFiles.fill(std::string());
+    WhenDialogOpens<CReopenDialog>([](CReopenDialog& d) {
+      QCOMPARE(d.findChild<QListWidget*>(QStringLiteral("ctl316"))->count(), 0);
+      d.findChild<QPushButton*>(QStringLiteral("ctl367"))->click();
+    });
+    Trigger(ID_DATEI_WIEDEROEFFNEN);
+    QCOMPARE(g_fileName, QStringToPath(path));
+    QVERIFY(guitest::WaitForLoad(*m_frame));
+    QCOMPARE(g_store.GetRecordCount(), 3);
+  }
+
+  void ReopenCancelledChangesNothing() {
+    g_recentFiles[0] = "/nirgends/a.edbs";
+    WhenDialogOpens<CReopenDialog>([](CReopenDialog& d) { d.findChild<QPushButton*>(QStringLiteral("ctl366"))->click(); });
+    Trigger(ID_DATEI_WIEDEROEFFNEN);
+    QCOMPARE(g_pendingAction, static_cast<int>(kPendingNothing));
+    QVERIFY(g_fileName.empty());
+  }
+
+  void SaveReadableAsksForTheFileAndWritesTheExport() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    const QString out = guitest::TempDir() + QStringLiteral("/lesbar.txt");
+    m_services->prompt.fileChoices.push_back(QStringToPath(out));
+    Trigger(ID_DATEI_LESBAR_SPEICHERN);
+    QCOMPARE(m_services->prompt.chooserTitles.back(), guitest::Core("Lesbare Text-Datei schreiben"));
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("\r\n\r\n-------------------------------------------------------------------------------\r\nZeile: "));
+  }
+
+  void SaveReadableCancelledWritesNothing() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    Trigger(ID_DATEI_LESBAR_SPEICHERN);
+    QVERIFY(m_services->prompt.messages.empty());
+  }
+
+  void ErrorListDialogOpensFromTheCommandWithItsHelp() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    WhenDialogOpens<CErrorListDialog>([this](CErrorListDialog& d) {
+      QCOMPARE(d.List()->model()->rowCount(), static_cast<int>(g_errorMessages.size()));
+      d.findChild<QPushButton*>(QStringLiteral("ctl369"))->click();
+      d.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&d));
+      d.List()->setFocus();
+      QTest::keyClick(d.List(), Qt::Key_F1);
+      guitest::SaveShot(d, QStringLiteral("error_list_example"));
+      d.findChild<QPushButton*>(QStringLiteral("ctl359"))->click();
+    });
+    Trigger(ID_DATEI_FEHLERLISTE);
+    QCOMPARE(m_services->help.topics, (std::vector<int>{131189, 0x50000 + 314}));
+  }
+
+  void StatusBarAndToolBarToggle() {
+    QVERIFY(m_frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
+    Trigger(ID_VIEW_STATUS_BAR);
+    QVERIFY(m_frame->statusBar()->isHidden());
+    QVERIFY(!m_frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
+    Trigger(ID_VIEW_TOOLBAR);
+    QVERIFY(m_frame->findChild<QToolBar*>(QStringLiteral("toolBar"))->isHidden());
+    QVERIFY(!m_frame->Command(ID_VIEW_TOOLBAR)->isChecked());
+    Trigger(ID_VIEW_TOOLBAR);
+    Trigger(ID_VIEW_STATUS_BAR);
+    QVERIFY(m_frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
+  }
+
+  void HelpContentsFromTheMenuAndF1() {
+    Trigger(ID_HELP_FINDER);
+    QTest::keyClick(m_frame.get(), Qt::Key_F1);
+    QCOMPARE(m_services->help.topics, (std::vector<int>{0, 0}));
+  }
+
+  void StartScreenShowsWhenNothingIsPending() {
+    guitest::SaveShot(*m_frame, QStringLiteral("start_screen"));
+    m_frame->View()->RenderImage();
+    const QImage& image = m_frame->View()->Image();
+    const QSize client = m_frame->View()->ClientSize();
+    const QImage logo = ResourceBitmap(kStartBitmap);
+    QVERIFY(!logo.isNull());
+    const QPoint origin(client.width() / 2 - logo.width() / 2, client.height() / 2 - logo.height() / 2);
+    // The logo sits unscaled around the client centre.
+    for (QPoint p : {QPoint(10, 10), QPoint(logo.width() / 2, logo.height() / 2), QPoint(200, 40)}) {
+      QCOMPARE(image.pixel(origin + p), logo.pixel(p));
+    }
+  }
+
+  void CommandLineOpensTheNamedFile() {
+    m_frame.reset();
+    edbs::MemoryProfile profile;
+    CSatzlupeApp app(&profile);
+    QVERIFY(app.InitInstance({guitest::ExampleFile()}));
+    QVERIFY(guitest::WaitForLoad(*app.MainFrame()));
+    QVERIFY(g_store.GetRecordCount() > 0);
+    QCOMPARE(g_recentFiles[0], QStringToPath(guitest::ExampleFile()));
+    app.ExitInstance();
+    QCOMPARE(profile.GetString("Dateinamen", "MRUListname00", "xxx"), QStringToPath(guitest::ExampleFile()));
+    QCOMPARE(profile.GetInt("Einstellungen", "Gitterabstand", -1), 100000);
+  }
+};
+
+SATZLUPE_GUI_TEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"

@@ -1,0 +1,126 @@
+// The Qt drawing surface: GDI rules for rectangles, fills and text placement, pixel by pixel.
+
+#include <QImage>
+
+#include "gui_test_support.h"
+#include "qt_canvas.h"
+#include "qtext.h"
+
+using namespace satzlupe;
+
+class QtCanvasTest : public QObject {
+  Q_OBJECT
+ private:
+  static QImage White() {
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+  }
+  static QRgb Black() { return qRgb(0, 0, 0); }
+  static QRgb WhitePixel() { return qRgb(255, 255, 255); }
+
+ private slots:
+  void initTestCase() { guitest::ResetProgramState(); }
+
+  void RectangleOutlinesWithTheRightAndBottomEdgeExclusive() {
+    QImage image = White();
+    {
+      QtCanvas dc(image, image.size());
+      dc.SelectBrush({0, 0, 255});
+      dc.Rectangle(10, 20, 30, 40);
+    }
+    QCOMPARE(image.pixel(10, 20), Black());
+    QCOMPARE(image.pixel(29, 39), Black());
+    QCOMPARE(image.pixel(29, 25), Black());
+    QCOMPARE(image.pixel(30, 25), WhitePixel());
+    QCOMPARE(image.pixel(15, 40), WhitePixel());
+    QCOMPARE(image.pixel(11, 21), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(28, 38), qRgb(0, 0, 255));
+  }
+
+  void FillRectFillsHalfOpen() {
+    QImage image = White();
+    {
+      QtCanvas dc(image, image.size());
+      dc.SelectBrush({0, 0, 255});
+      dc.FillRect(120, 72, 140, 82);
+    }
+    QCOMPARE(image.pixel(120, 72), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(139, 81), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(140, 75), WhitePixel());
+    QCOMPARE(image.pixel(130, 82), WhitePixel());
+  }
+
+  void TextHangsBelowItsTopLeftCorner() {
+    QImage image = White();
+    edbs::Font font;
+    font.height = 15;
+    font.weight = 100;
+    edbs::Size extent;
+    {
+      QtCanvas dc(image, image.size());
+      dc.SelectFont(font);
+      dc.SetBkMode(edbs::BkMode::Transparent);
+      dc.TextOut(20, 30, "Hg");
+      extent = dc.GetTextExtent("Hg");
+    }
+    QCOMPARE(extent.cy, 15);  // the cell height of a GDI font of height 15
+    QRect inked;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixel(x, y) != WhitePixel()) inked = inked.united(QRect(x, y, 1, 1));
+      }
+    }
+    QVERIFY(!inked.isEmpty());
+    QVERIFY2(inked.top() >= 30 && inked.bottom() < 45, qPrintable(QStringLiteral("%1..%2").arg(inked.top()).arg(inked.bottom())));
+    QVERIFY(inked.left() >= 20 && inked.left() <= 22);
+  }
+
+  void CentredTextStraddlesItsPoint() {
+    QImage image = White();
+    {
+      QtCanvas dc(image, image.size());
+      edbs::Font font;
+      font.height = 12;
+      dc.SelectFont(font);
+      dc.SetTextAlign(edbs::TextAlign::CentreTop);
+      dc.TextOut(100, 10, "Version 1.30");
+    }
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixel(x, y) != WhitePixel()) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+      }
+    }
+    QVERIFY(left < 100 && right > 100);
+    QVERIFY(std::abs((100 - left) - (right - 100)) <= 3);
+  }
+
+  void FlushShowsWhatWasDrawnSoFar() {
+    QImage image = White();
+    int flushes = 0;
+    QRgb seen = 0;
+    {
+      QtCanvas dc(image, image.size(), [&] {
+        ++flushes;
+        seen = image.pixel(5, 5);
+      });
+      dc.SelectBrush({0, 0, 255});
+      dc.FillRect(0, 0, 10, 10);
+      dc.Flush();
+    }
+    QCOMPARE(flushes, 1);
+    QCOMPARE(seen, qRgb(0, 0, 255));
+  }
+
+  void CoreTextTurnsIntoUnicode() {
+    QCOMPARE(ToQString(std::string("G\xF6rlitzer Stra\xDF" "e \x80")), QStringLiteral("Görlitzer Straße €"));
+    QCOMPARE(ToCoreText(QStringLiteral("Prüfung")), std::string("Pr\xFC" "fung"));
+  }
+};
+
+SATZLUPE_GUI_TEST_MAIN(QtCanvasTest)
+#include "qt_canvas_test.moc"
