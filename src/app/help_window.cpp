@@ -46,6 +46,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   m_browser = new QTextBrowser(this);
   m_browser->setObjectName(QStringLiteral("helpBrowser"));
   m_browser->setOpenLinks(true);
+  QFile css(QStringLiteral(":/help/style.css"));
+  if (css.open(QIODevice::ReadOnly)) m_browser->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
   auto* contents = new QPushButton(QStringLiteral("&Inhalt"), this);
   auto* back = new QPushButton(QStringLiteral("&Zurück"), this);
   auto* close = new QPushButton(QStringLiteral("&Schließen"), this);

@@ -18,6 +18,8 @@
 #include "edbs_view.h"
 #include "error_list_dialog.h"
 #include "gui_test_support.h"
+#include "help_window.h"
+#include "about_dialog.h"
 #include "load/error_list.h"
 #include "load/file_reader.h"
 #include "load/recent_files.h"
@@ -408,6 +410,40 @@ class MainFrameTest : public QObject {
     Trigger(ID_HELP_FINDER);
     QTest::keyClick(m_frame.get(), Qt::Key_F1);
     QCOMPARE(m_services->help.topics, (std::vector<int>{0, 0}));
+  }
+
+  void EveryDialogHasAHelpPageAndEveryControlTopicAnAnchor() {
+    for (int dialog : {100, 109, 117, 133, 141, 154, 162, 164}) {
+      const QUrl url = HelpTopicUrl(0x20000 + dialog);
+      QVERIFY2(!url.isEmpty(), qPrintable(QString::number(dialog)));
+      QVERIFY2(QFile::exists(QLatin1Char(':') + url.path()), qPrintable(url.toString()));
+    }
+    for (int control : {298, 315, 316, 366, 367, 375, 314, 359, 369, 404, 412, 422}) {
+      const QUrl url = HelpTopicUrl(0x50000 + control);
+      QCOMPARE(url.fragment(), QStringLiteral("ctl%1").arg(control));
+      QFile page(QLatin1Char(':') + url.path());
+      QVERIFY(page.open(QIODevice::ReadOnly));
+      QVERIFY2(page.readAll().contains(("name=\"ctl" + QByteArray::number(control) + "\"")), qPrintable(url.toString()));
+    }
+    QVERIFY(QFile::exists(QStringLiteral(":/help/index.html")));
+  }
+
+  void HelpWindowOpensAtTheTopicOrTheContents() {
+    QtHelp help;
+    help.ShowTopic(131236);
+    QCOMPARE(help.Window()->CurrentPage(), QUrl(QStringLiteral("qrc:/help/wiedereroeffnen.html")));
+    help.ShowTopic(0x50000 + 316);
+    QCOMPARE(help.Window()->CurrentPage(), QUrl(QStringLiteral("qrc:/help/wiedereroeffnen.html#ctl316")));
+    guitest::SaveShot(*help.Window(), QStringLiteral("help_window"));
+    help.ShowTopic(0x50000 + 9999);
+    QCOMPARE(help.Window()->CurrentPage(), HelpContentsUrl());
+  }
+
+  void AboutBoxF1ShowsTheContents() {
+    CAboutDialog about(m_frame.get());
+    QCOMPARE(about.windowTitle(), QStringLiteral("Info über Satzlupe"));
+    QCOMPARE(about.HelpContextFor(about.findChild<QPushButton*>(QStringLiteral("aboutOk"))), 0);
+    guitest::SaveShot(about, QStringLiteral("about_box"));
   }
 
   void StartScreenShowsWhenNothingIsPending() {
