@@ -4,6 +4,7 @@
 
 #include "gui_test_support.h"
 #include "qt_canvas.h"
+#include "qt_services.h"
 #include "qtext.h"
 
 using namespace satzlupe;
@@ -114,6 +115,68 @@ class QtCanvasTest : public QObject {
     }
     QCOMPARE(flushes, 1);
     QCOMPARE(seen, qRgb(0, 0, 255));
+  }
+
+  void ArcRunsCounterClockwiseFromStartToEndRadial() {
+    QImage image = White();
+    {
+      QtCanvas dc(image, image.size());
+      // From east to north: the upper right quarter only.
+      dc.Arc(0, 0, 41, 41, 40, 20, 20, 0);
+    }
+    auto inked = [&](int x0, int y0, int x1, int y1) {
+      for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+          if (image.pixel(x, y) != WhitePixel()) return true;
+      return false;
+    };
+    QVERIFY(inked(21, 0, 41, 20));
+    QVERIFY(!inked(0, 0, 19, 19));
+    QVERIFY(!inked(0, 22, 41, 41));
+  }
+
+  void EscapementTurnsTextCounterClockwise() {
+    QImage image = White();
+    edbs::Size extent;
+    {
+      QtCanvas dc(image, image.size());
+      edbs::Font font;
+      font.height = 12;
+      font.escapement = 900;
+      dc.SelectFont(font);
+      dc.SetBkMode(edbs::BkMode::Transparent);
+      dc.TextOut(50, 90, "12345");
+      extent = dc.GetTextExtent("12345");
+    }
+    QRect inked;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) != WhitePixel()) inked = inked.united(QRect(x, y, 1, 1));
+    // Reading upwards from (50, 90), the glyphs lying to the right of x = 50.
+    QVERIFY(inked.left() >= 49 && inked.right() <= 50 + extent.cy);
+    QVERIFY(inked.bottom() <= 91 && inked.top() < 90 - extent.cx / 2);
+  }
+
+  void AllFilesFilterMatchesFilesWithoutADotToo() {
+    QCOMPARE(QtNameFilters(QStringLiteral("Alle Dateien (*.*)|*.*||")),
+             QStringList({QStringLiteral("Alle Dateien (*.*) (*)")}));
+    QCOMPARE(QtNameFilters(QStringLiteral("EDBS (*.edbs;*.dbout)|*.edbs;*.dbout||")),
+             QStringList({QStringLiteral("EDBS (*.edbs;*.dbout) (*.edbs *.dbout)")}));
+  }
+
+  void ProfileKeepsPathBytesThatAreNoUtf8() {
+    const QString ini = guitest::TempDir() + QStringLiteral("/bytes.ini");
+    const std::string latin1Path = "/daten/G\xF6rlitz.edbs";
+    {
+      QtProfile profile(ini);
+      profile.WriteString("Dateinamen", "MRUListname00", latin1Path);
+      profile.WriteInt("Einstellungen", "Gitterabstand", 12500);
+    }
+    QtProfile profile(ini);
+    QCOMPARE(profile.GetString("Dateinamen", "MRUListname00", "xxx"), latin1Path);
+    QCOMPARE(profile.GetString("Dateinamen", "MRUListname01", "xxx"), std::string("xxx"));
+    QCOMPARE(profile.GetInt("Einstellungen", "Gitterabstand", -1), 12500);
+    QCOMPARE(profile.GetInt("Einstellungen", "Fehlt", -1), -1);
   }
 
   void CoreTextTurnsIntoUnicode() {
