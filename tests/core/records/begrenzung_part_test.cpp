@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
+#include <vector>
+
+#include "support/part_test.h"
 
 namespace {
+
+using BegrenzungPart = part_test::PartTest;
+using part_test::Row;
 
 // Full district form: R = 35 46 123.456, H = 56 23 789.012.
 const std::string kDistrictHead = "35564623";
@@ -14,74 +19,54 @@ const std::string kDistrictTail = "123456789012";
 const std::string kSignedHead = "+3546123";
 const std::string kSignedTail = "45-562378901";
 
-struct Row {
-  const char* label;
-  std::string value;
-};
-
-CBegrenzungPart* Read(const std::string& text, int& error) {
-  g_parseText = text;
-  g_parsePos = 0;
-  return new CBegrenzungPart(error);
-}
-
-void ExpectRows(const Row (&expected)[8]) {
-  for (int row = 0; row <= 7; ++row) {
-    SCOPED_TRACE(row);
-    EXPECT_EQ(DetailTable.Tag(row), "");
-    EXPECT_EQ(DetailTable.Label(row), expected[row].label);
-    EXPECT_EQ(DetailTable.Value(row), expected[row].value);
-  }
-}
-
 }  // namespace
 
-TEST(BegrenzungPart, DistrictFormDetailRows) {
+TEST_F(BegrenzungPart, DistrictFormDetailRows) {
+  Parse(kDistrictHead + kDistrictTail + "35574624" + "000000999999");
   int error = -1;
-  std::unique_ptr<CBegrenzungPart> part(
-      Read(kDistrictHead + kDistrictTail + "35574624" + "000000999999", error));
+  CBegrenzungPart part(error);
   ASSERT_EQ(error, 0);
-  EXPECT_EQ(part->m_type, 28);
-  DetailTable.ClearAll();
-  ASSERT_EQ(part->FillDetail(), 7);
-  ExpectRows({
-      {"Begrenzung der EDBS-Datei", ""},
-      {"Numerierungsbezirk (NBZ):", "35564623"},
-      {"Koordinate im NBZ:", "123456789012"},
-      {"", "( 3546123.456 / 5623789.012 )"},
-      {"", ""},
-      {"Numerierungsbezirk (NBZ):", "35574624"},
-      {"Koordinate im NBZ:", "000000999999"},
-      {"", "( 3546000.000 / 5724999.999 )"},
-  });
+  EXPECT_EQ(part.m_type, 28);
+  ASSERT_EQ(part.FillDetail(), 7);
+  const std::vector<Row> expected = {
+      {"", "Begrenzung der EDBS-Datei", ""},
+      {"", "Numerierungsbezirk (NBZ):", "35564623"},
+      {"", "Koordinate im NBZ:", "123456789012"},
+      {"", "", "( 3546123.456 / 5623789.012 )"},
+      {"", "", ""},
+      {"", "Numerierungsbezirk (NBZ):", "35574624"},
+      {"", "Koordinate im NBZ:", "000000999999"},
+      {"", "", "( 3546000.000 / 5724999.999 )"},
+  };
+  EXPECT_EQ(Rows(7), expected);
 }
 
-TEST(BegrenzungPart, SignedFormDetailRows) {
+TEST_F(BegrenzungPart, SignedFormDetailRows) {
+  Parse(kSignedHead + kSignedTail + "-0000010" + "00+000002000");
   int error = -1;
-  std::unique_ptr<CBegrenzungPart> part(
-      Read(kSignedHead + kSignedTail + "-0000010" + "00+000002000", error));
+  CBegrenzungPart part(error);
   ASSERT_EQ(error, 0);
-  DetailTable.ClearAll();
-  ASSERT_EQ(part->FillDetail(), 7);
-  ExpectRows({
-      {"Begrenzung der EDBS-Datei", ""},
-      {"Y-Koordinate:", "+354612345"},
-      {"X-Koordinate:", "-562378901"},
-      {"", "( +354612.345 / -562378.901 )"},
-      {"", ""},
-      {"Y-Koordinate:", "-000001000"},
-      {"X-Koordinate:", "+000002000"},
-      {"", "( -000001.000 / +000002.000 )"},
-  });
+  ASSERT_EQ(part.FillDetail(), 7);
+  const std::vector<Row> expected = {
+      {"", "Begrenzung der EDBS-Datei", ""},
+      {"", "Y-Koordinate:", "+354612345"},
+      {"", "X-Koordinate:", "-562378901"},
+      {"", "", "( +354612.345 / -562378.901 )"},
+      {"", "", ""},
+      {"", "Y-Koordinate:", "-000001000"},
+      {"", "X-Koordinate:", "+000002000"},
+      {"", "", "( -000001.000 / +000002.000 )"},
+  };
+  EXPECT_EQ(Rows(7), expected);
 }
 
 // The first corner's form decides labels and split of both corners.
-TEST(BegrenzungPart, SecondCornerFollowsSignedFirstCorner) {
+TEST_F(BegrenzungPart, SecondCornerFollowsSignedFirstCorner) {
+  Parse(kSignedHead + kSignedTail + kDistrictHead + kDistrictTail);
   int error = -1;
-  std::unique_ptr<CBegrenzungPart> part(Read(kSignedHead + kSignedTail + kDistrictHead + kDistrictTail, error));
+  CBegrenzungPart part(error);
   ASSERT_EQ(error, 0);
-  DetailTable.ClearAll();
-  part->FillDetail();
+  part.FillDetail();
   EXPECT_EQ(DetailTable.Label(5), "Y-Koordinate:");
   EXPECT_EQ(DetailTable.Value(5), "3556462312");
   EXPECT_EQ(DetailTable.Label(6), "X-Koordinate:");
@@ -90,12 +75,12 @@ TEST(BegrenzungPart, SecondCornerFollowsSignedFirstCorner) {
   EXPECT_EQ(DetailTable.Value(7), "( 3546123.456 / 5623789.012 )");
 }
 
-TEST(BegrenzungPart, SecondCornerFollowsDistrictFirstCorner) {
+TEST_F(BegrenzungPart, SecondCornerFollowsDistrictFirstCorner) {
+  Parse(kDistrictHead + kDistrictTail + kSignedHead + kSignedTail);
   int error = -1;
-  std::unique_ptr<CBegrenzungPart> part(Read(kDistrictHead + kDistrictTail + kSignedHead + kSignedTail, error));
+  CBegrenzungPart part(error);
   ASSERT_EQ(error, 0);
-  DetailTable.ClearAll();
-  part->FillDetail();
+  part.FillDetail();
   EXPECT_EQ(DetailTable.Label(5), "Numerierungsbezirk (NBZ):");
   EXPECT_EQ(DetailTable.Value(5), "+3546123");
   EXPECT_EQ(DetailTable.Label(6), "Koordinate im NBZ:");
@@ -103,11 +88,12 @@ TEST(BegrenzungPart, SecondCornerFollowsDistrictFirstCorner) {
   EXPECT_EQ(DetailTable.Value(7), "( +354612.345 / -562378.901 )");
 }
 
-TEST(BegrenzungPart, ClearsRowsZeroToSevenOnly) {
+TEST_F(BegrenzungPart, ClearsRowsZeroToSevenOnly) {
+  Parse(kDistrictHead + kDistrictTail + kDistrictHead + kDistrictTail);
   int error = -1;
-  std::unique_ptr<CBegrenzungPart> part(Read(kDistrictHead + kDistrictTail + kDistrictHead + kDistrictTail, error));
+  CBegrenzungPart part(error);
   for (int row = 0; row <= 8; ++row) DetailTable.Set(row, "old", "old", "old");
-  part->FillDetail();
+  part.FillDetail();
   EXPECT_EQ(DetailTable.Tag(0), "");
   EXPECT_EQ(DetailTable.Value(0), "");
   EXPECT_EQ(DetailTable.Tag(4), "");
@@ -116,37 +102,35 @@ TEST(BegrenzungPart, ClearsRowsZeroToSevenOnly) {
   EXPECT_EQ(DetailTable.Tag(8), "old");
 }
 
-TEST(BegrenzungPart, DecodesBothCorners) {
+TEST_F(BegrenzungPart, DecodesBothCorners) {
+  Parse(kDistrictHead + kDistrictTail + kSignedHead + kSignedTail);
   int error = -1;
-  std::unique_ptr<CBegrenzungPart> part(Read(kDistrictHead + kDistrictTail + kSignedHead + kSignedTail, error));
-  EXPECT_DOUBLE_EQ(part->m_x1, 3546123.456);
-  EXPECT_DOUBLE_EQ(part->m_y1, 5623789.012);
-  EXPECT_DOUBLE_EQ(part->m_x2, 354612.345);
-  EXPECT_DOUBLE_EQ(part->m_y2, -562378.901);
+  CBegrenzungPart part(error);
+  EXPECT_DOUBLE_EQ(part.m_x1, 3546123.456);
+  EXPECT_DOUBLE_EQ(part.m_y1, 5623789.012);
+  EXPECT_DOUBLE_EQ(part.m_x2, 354612.345);
+  EXPECT_DOUBLE_EQ(part.m_y2, -562378.901);
 }
 
-TEST(BegrenzungPart, ReadsFortyCharactersAtTheCursor) {
+TEST_F(BegrenzungPart, ReadsFortyCharactersAtTheCursor) {
   int error = -1;
   const std::string corners = kDistrictHead + kDistrictTail + kSignedHead + kSignedTail;
-  g_parseText = "0123456789" + corners + "REST";
-  g_parsePos = 10;
+  Parse("0123456789" + corners + "REST", 10);
   CBegrenzungPart part(error);
   EXPECT_EQ(error, 0);
   EXPECT_EQ(g_parsePos, 50);
   EXPECT_EQ(part.GetListText(-1), corners);
 }
 
-TEST(BegrenzungPart, ThirtyNineCharactersGiveError128) {
+TEST_F(BegrenzungPart, ThirtyNineCharactersGiveError128) {
   int error = 0;
-  g_parseText = "01" + (kDistrictHead + kDistrictTail + kSignedHead + kSignedTail).substr(0, 39);
-  g_parsePos = 2;
+  Parse("01" + (kDistrictHead + kDistrictTail + kSignedHead + kSignedTail).substr(0, 39), 2);
   CBegrenzungPart part(error);
   EXPECT_EQ(error, 128);
   EXPECT_EQ(g_parsePos, 2);
   EXPECT_EQ(part.GetListText(-1), "");
   EXPECT_EQ(part.m_x1, 0.0);
   EXPECT_EQ(part.m_y2, 0.0);
-  DetailTable.ClearAll();
   EXPECT_EQ(part.FillDetail(), 7);
   EXPECT_EQ(DetailTable.Label(1), "Numerierungsbezirk (NBZ):");
   EXPECT_EQ(DetailTable.Value(1), "");

@@ -4,22 +4,11 @@
 
 #include <string>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
 
-class LineFunctionPartsTest : public ::testing::Test {
- protected:
-  void SetUp() override { ResetFilterValues(), DetailTable.ClearAll(); }
-  static void Parse(const std::string& text, int pos = 0) { g_parseText = text, g_parsePos = pos; }
-  static void SetRange(const std::string& from, const std::string& to) {
-    g_filterArgCount = 1, g_filterFrom[0] = from, g_filterTo[0] = to;
-  }
-  static void ExpectRow(int row, const std::string& tag, const std::string& label, const std::string& value) {
-    EXPECT_EQ(DetailTable.Tag(row) + "|" + DetailTable.Label(row) + "|" + DetailTable.Value(row),
-              tag + "|" + label + "|" + value) << "row " << row;
-  }
-};
+using LineFunctionPartsTest = part_test::PartTest;
 
 // layer, object kind, object numbers right and left, part numbers right and left, split marks.
 const std::string kFull = "001" "2301" "ABC1234" "XYZ0001" "011" "012" "0" "3";
@@ -94,13 +83,13 @@ TEST_F(LineFunctionPartsTest, ObjectNumberCriteriaMatchEitherSide) {
   Parse(kFull);
   int error = -1;
   CUlob1100Part part(error, 2);
-  SetRange("XYZ0000", "XYZ9999");  // left only
+  SetArgs({{"XYZ0000", "XYZ9999"}});  // left only
   EXPECT_EQ(part.MatchFilter(13), 1);
-  SetRange("abc1000", "abc2000");  // right only, case folded
+  SetArgs({{"abc1000", "abc2000"}});  // right only, case folded
   EXPECT_EQ(part.MatchFilter(13), 1);
-  SetRange("B", "W");
+  SetArgs({{"B", "W"}});
   EXPECT_EQ(part.MatchFilter(13), 0);
-  SetRange("QYZ0000", "QYZ0001");  // the last six characters hold the left number
+  SetArgs({{"QYZ0000", "QYZ0001"}});  // the last six characters hold the left number
   EXPECT_EQ(part.MatchFilter(113), 1);
   EXPECT_EQ(part.MatchFilter(13), 0);
 }
@@ -109,12 +98,12 @@ TEST_F(LineFunctionPartsTest, LayerAndObjectKindCriteria) {
   Parse(kFull);
   int error = -1;
   CUlob1100Part part(error, 2);
-  SetRange("000", "001");
+  SetArgs({{"000", "001"}});
   EXPECT_EQ(part.MatchFilter(10), 1);
-  SetRange("2300", "2309");
+  SetArgs({{"2300", "2309"}});
   EXPECT_EQ(part.MatchFilter(11), 1);
   EXPECT_EQ(part.MatchFilter(10), 0);
-  SetRange("9301", "9301");
+  SetArgs({{"9301", "9301"}});
   EXPECT_EQ(part.MatchFilter(111), 1);
   EXPECT_EQ(part.MatchFilter(11), 0);
   EXPECT_EQ(part.MatchFilter(12), 0);

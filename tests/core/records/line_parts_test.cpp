@@ -4,22 +4,11 @@
 
 #include <string>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
 
-class LinePartsTest : public ::testing::Test {
- protected:
-  void SetUp() override { ResetFilterValues(), DetailTable.ClearAll(); }
-  static void Parse(const std::string& text, int pos = 0) { g_parseText = text, g_parsePos = pos; }
-  static void SetRange(const std::string& from, const std::string& to) {
-    g_filterArgCount = 1, g_filterFrom[0] = from, g_filterTo[0] = to;
-  }
-  static void ExpectRow(int row, const std::string& tag, const std::string& label, const std::string& value) {
-    EXPECT_EQ(DetailTable.Tag(row) + "|" + DetailTable.Label(row) + "|" + DetailTable.Value(row),
-              tag + "|" + label + "|" + value) << "row " << row;
-  }
-};
+using LinePartsTest = part_test::PartTest;
 
 // Full district form: R from 0,1,4,5,8,9,10 . 11,12,13; H from 2,3,6,7,14,15,16 . 17,18,19.
 const std::string kDistrictPoint = "32575812" "345678901234";
@@ -81,10 +70,10 @@ TEST_F(LinePartsTest, PointCriteriaTestWindowWithEdgesAndDistrict) {
   EXPECT_EQ(part.MatchFilter(8), 1);
   g_coordWindow = {3258000.0, 5712000.0, 3258400.0, 5712901.233};
   EXPECT_EQ(part.MatchFilter(8), 0);
-  SetRange("32575800", "32575899");
+  SetArgs({{"32575800", "32575899"}});
   EXPECT_EQ(part.MatchFilter(9), 1);
   EXPECT_EQ(part.MatchFilter(16), 0);
-  SetRange("32575813", "32575899");
+  SetArgs({{"32575813", "32575899"}});
   EXPECT_EQ(part.MatchFilter(9), 0);
 }
 
@@ -132,11 +121,11 @@ TEST_F(LinePartsTest, KindOfGeometryCriterionIsExactAndCaseSensitive) {
   Parse(kDistrictPoint + "9a");
   int error = -1;
   CUlob1000Part part(error);
-  SetRange("9A", "9z");
+  SetArgs({{"9A", "9z"}});
   EXPECT_EQ(part.MatchFilter(16), 0);
-  SetRange("9", "9z");
+  SetArgs({{"9", "9z"}});
   EXPECT_EQ(part.MatchFilter(16), 0);
-  SetRange("9a", "");
+  SetArgs({{"9a", ""}});
   EXPECT_EQ(part.MatchFilter(16), 1);
 }
 

@@ -4,22 +4,11 @@
 
 #include <string>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
 
-class ObjectFunctionPartTest : public ::testing::Test {
- protected:
-  void SetUp() override { ResetFilterValues(), DetailTable.ClearAll(); }
-  static void Parse(const std::string& text, int pos = 0) { g_parseText = text, g_parsePos = pos; }
-  static void SetRange(const std::string& from, const std::string& to) {
-    g_filterArgCount = 1, g_filterFrom[0] = from, g_filterTo[0] = to;
-  }
-  static void ExpectRow(int row, const std::string& tag, const std::string& label, const std::string& value) {
-    EXPECT_EQ(DetailTable.Tag(row) + "|" + DetailTable.Label(row) + "|" + DetailTable.Value(row),
-              tag + "|" + label + "|" + value) << "row " << row;
-  }
-};
+using ObjectFunctionPartTest = part_test::PartTest;
 
 // layer, object kind, currency, object type, object number, model type, creation date, change note
 const std::string kFull = "001" "3101" "07" "F" "D000AB1" "DK" "950101" "1";
@@ -80,16 +69,16 @@ TEST_F(ObjectFunctionPartTest, ObjectTypeCriterionIsCaseSensitiveEquality) {
   Parse(kFull);
   int error = -1;
   CUlob2000Part part(error, 5);
-  SetRange("f", "f");
+  SetArgs({{"f", "f"}});
   EXPECT_EQ(part.MatchFilter(12), 0);
-  SetRange("A", "Z");  // the upper end is not used
+  SetArgs({{"A", "Z"}});  // the upper end is not used
   EXPECT_EQ(part.MatchFilter(12), 0);
-  SetRange("F", "");
+  SetArgs({{"F", ""}});
   EXPECT_EQ(part.MatchFilter(12), 1);
 }
 
 TEST_F(ObjectFunctionPartTest, CurrencyRangeOfAllTwoDigitValuesMatchesEveryCurrency) {
-  SetRange("00", "99");
+  SetArgs({{"00", "99"}});
   for (const std::string currency : {"00", "07", "99"}) {
     Parse("001" "3101" + currency + "F" "D000AB1" "DK" "950101" "1");
     int error = -1;
@@ -99,12 +88,12 @@ TEST_F(ObjectFunctionPartTest, CurrencyRangeOfAllTwoDigitValuesMatchesEveryCurre
 }
 
 TEST_F(ObjectFunctionPartTest, ModelTypeCriterionOnlyForFullVariant) {
-  SetRange("DA", "DZ");
+  SetArgs({{"DA", "DZ"}});
   Parse(kFull);
   int error = -1;
   CUlob2000Part full(error, 5);
   EXPECT_EQ(full.MatchFilter(15), 1);
-  SetRange("", "zz");  // would match even an empty field
+  SetArgs({{"", "zz"}});  // would match even an empty field
   Parse(kAlk);
   CUlob2000Part alk(error, 9);
   EXPECT_EQ(alk.MatchFilter(15), 0);
@@ -114,16 +103,16 @@ TEST_F(ObjectFunctionPartTest, LayerKindAndNumberCriteria) {
   Parse(kFull);
   int error = -1;
   CUlob2000Part part(error, 5);
-  SetRange("001", "001");
+  SetArgs({{"001", "001"}});
   EXPECT_EQ(part.MatchFilter(10), 1);
-  SetRange("3100", "3199");
+  SetArgs({{"3100", "3199"}});
   EXPECT_EQ(part.MatchFilter(11), 1);
-  SetRange("5101", "5101");
+  SetArgs({{"5101", "5101"}});
   EXPECT_EQ(part.MatchFilter(11), 0);
   EXPECT_EQ(part.MatchFilter(111), 1);
-  SetRange("d000ab0", "d000ab9");
+  SetArgs({{"d000ab0", "d000ab9"}});
   EXPECT_EQ(part.MatchFilter(13), 1);
-  SetRange("X000AB1", "X000AB1");
+  SetArgs({{"X000AB1", "X000AB1"}});
   EXPECT_EQ(part.MatchFilter(13), 0);
   EXPECT_EQ(part.MatchFilter(113), 1);
   EXPECT_EQ(part.MatchFilter(9), 0);

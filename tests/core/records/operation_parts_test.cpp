@@ -5,45 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
 
-struct Row {
-  std::string tag, label, value;
-  bool operator==(const Row&) const = default;
-};
-
-void PrintTo(const Row& r, std::ostream* os) { *os << "{" << r.tag << " | " << r.label << " | " << r.value << "}"; }
-
-// Rows 0..n after filling a table that still holds an earlier part's rows.
-template <class P>
-std::vector<Row> DetailRows(const P& part, int expectedLast) {
-  for (int r = 0; r < CDetailTable::kRows; ++r) DetailTable.Set(r, "ALT", "alt", "alt");
-  const int last = part.FillDetail();
-  EXPECT_EQ(expectedLast, last);
-  std::vector<Row> rows;
-  for (int r = 0; r <= last; ++r) rows.push_back({DetailTable.Tag(r), DetailTable.Label(r), DetailTable.Value(r)});
-  return rows;
-}
-
-const std::vector<int> kAllCriteria = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,  13,  14,
-                                       15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 111, 113, 124};
-
-// Criteria the part answers while the filter accepts every text.
-template <class P>
-std::vector<int> AnsweredCriteria(const P& part) {
-  ResetFilterValues();
-  g_filterArgCount = 1;
-  g_filterFrom[0] = "";
-  g_filterTo[0] = std::string(300, '\xff');
-  g_coordWindow = {-1e12, -1e12, 1e12, 1e12};
-  std::vector<int> answered;
-  for (int c : kAllCriteria) {
-    if (part.MatchFilter(c) == 1) answered.push_back(c);
-  }
-  return answered;
-}
+using Ulovek00Part = part_test::PartTest;
+using Ulodre00Part = part_test::PartTest;
+using UlotexPart = part_test::PartTest;
+using UlodatumPart = part_test::PartTest;
+using OperationParts = part_test::PartTest;
+using part_test::Row;
 
 // Signed form: Rechtswert +345678.901, Hochwert +587654.321.
 const std::string kSignedPoint = "+345678901+587654321";
@@ -54,9 +25,8 @@ const std::string kDistrictPoint = "32585703123456789012";
 
 // --- ULOVEK00 ------------------------------------------------------------------------------
 
-TEST(Ulovek00Part, ReadsBothPointsAndAdvances) {
-  g_parseText = "0001V" + kSignedPoint + kDistrictPoint + "0000";
-  g_parsePos = 4;
+TEST_F(Ulovek00Part, ReadsBothPointsAndAdvances) {
+  Parse("0001V" + kSignedPoint + kDistrictPoint + "0000", 4);
   int error = -1;
   CUlovek00Part part(error);
   ASSERT_EQ(0, error);
@@ -68,9 +38,8 @@ TEST(Ulovek00Part, ReadsBothPointsAndAdvances) {
   EXPECT_DOUBLE_EQ(5803789.012, part.GetNewY());
 }
 
-TEST(Ulovek00Part, FortyCharactersGive123AndNoFields) {
-  g_parseText = "0001V" + kSignedPoint + kDistrictPoint.substr(0, 19);
-  g_parsePos = 4;
+TEST_F(Ulovek00Part, FortyCharactersGive123AndNoFields) {
+  Parse("0001V" + kSignedPoint + kDistrictPoint.substr(0, 19), 4);
   int error = 0;
   CUlovek00Part part(error);
   EXPECT_EQ(123, error);
@@ -80,9 +49,8 @@ TEST(Ulovek00Part, FortyCharactersGive123AndNoFields) {
   EXPECT_EQ(0.0, part.GetNewY());
 }
 
-TEST(Ulovek00Part, DetailChoosesTheFormPerPoint) {
-  g_parseText = "V" + kSignedPoint + kDistrictPoint;
-  g_parsePos = 0;
+TEST_F(Ulovek00Part, DetailChoosesTheFormPerPoint) {
+  Parse("V" + kSignedPoint + kDistrictPoint);
   int error = -1;
   CUlovek00Part part(error);
   ASSERT_EQ(0, error);
@@ -98,9 +66,8 @@ TEST(Ulovek00Part, DetailChoosesTheFormPerPoint) {
   EXPECT_EQ(expected, DetailRows(part, 6));
 }
 
-TEST(Ulovek00Part, NegativeSignMarksTheSignedFormOfTheNewPoint) {
-  g_parseText = "V" + kDistrictPoint + "-345678901-587654321";
-  g_parsePos = 0;
+TEST_F(Ulovek00Part, NegativeSignMarksTheSignedFormOfTheNewPoint) {
+  Parse("V" + kDistrictPoint + "-345678901-587654321");
   int error = -1;
   CUlovek00Part part(error);
   ASSERT_EQ(0, error);
@@ -114,9 +81,8 @@ TEST(Ulovek00Part, NegativeSignMarksTheSignedFormOfTheNewPoint) {
 
 // --- ULODRE00 ------------------------------------------------------------------------------
 
-TEST(Ulodre00Part, DetailShowsIdentifiersAndAnglesInGon) {
-  g_parseText = "01" + std::string(13, ' ') + "12345" + "02" + std::string(18, ' ');
-  g_parsePos = 0;
+TEST_F(Ulodre00Part, DetailShowsIdentifiersAndAnglesInGon) {
+  Parse("01" + std::string(13, ' ') + "12345" + "02" + std::string(18, ' '));
   int error = -1;
   CUlodre00Part part(error);
   ASSERT_EQ(0, error);
@@ -132,9 +98,8 @@ TEST(Ulodre00Part, DetailShowsIdentifiersAndAnglesInGon) {
   EXPECT_EQ(g_parseText, part.GetListText(0));
 }
 
-TEST(Ulodre00Part, EighteenDigitAnglesDoNotOverflow) {
-  g_parseText = "01000000012345678901" "02-00000000000009000";
-  g_parsePos = 0;
+TEST_F(Ulodre00Part, EighteenDigitAnglesDoNotOverflow) {
+  Parse("01000000012345678901" "02-00000000000009000");
   int error = -1;
   CUlodre00Part part(error);
   ASSERT_EQ(0, error);
@@ -145,9 +110,8 @@ TEST(Ulodre00Part, EighteenDigitAnglesDoNotOverflow) {
   EXPECT_EQ("-90.00", DetailTable.Value(4));
 }
 
-TEST(Ulodre00Part, AngleStopsAtTheFirstNonDigit) {
-  g_parseText = "01  250 000000000000" "02" "x00000000000000400";
-  g_parsePos = 0;
+TEST_F(Ulodre00Part, AngleStopsAtTheFirstNonDigit) {
+  Parse("01  250 000000000000" "02" "x00000000000000400");
   int error = -1;
   CUlodre00Part part(error);
   ASSERT_EQ(0, error);
@@ -155,9 +119,8 @@ TEST(Ulodre00Part, AngleStopsAtTheFirstNonDigit) {
   EXPECT_EQ(0.0, part.GetNewAngle());
 }
 
-TEST(Ulodre00Part, ThirtyNineCharactersGive124AndNoAngles) {
-  g_parseText = "01000000000000012345" "0200000000000001234";
-  g_parsePos = 0;
+TEST_F(Ulodre00Part, ThirtyNineCharactersGive124AndNoAngles) {
+  Parse("01000000000000012345" "0200000000000001234");
   int error = 0;
   CUlodre00Part part(error);
   EXPECT_EQ(124, error);
@@ -169,10 +132,9 @@ TEST(Ulodre00Part, ThirtyNineCharactersGive124AndNoAngles) {
 
 // --- ULOTEX --------------------------------------------------------------------------------
 
-TEST(UlotexPart, TakesTheRestOfTheRecordAsOneText) {
+TEST_F(UlotexPart, TakesTheRestOfTheRecordAsOneText) {
   const std::string lines = std::string("Erste Zeile       ") + "Zweite Zeile      ";
-  g_parseText = std::string(36, 'H') + "0002" + lines;
-  g_parsePos = 40;
+  Parse(std::string(36, 'H') + "0002" + lines, 40);
   int error = -1;
   CUlotexPart part(error);
   EXPECT_EQ(0, error);
@@ -185,9 +147,8 @@ TEST(UlotexPart, TakesTheRestOfTheRecordAsOneText) {
   EXPECT_EQ(expected, DetailRows(part, 1));
 }
 
-TEST(UlotexPart, CursorAtOrBehindTheEndGivesAnEmptyText) {
-  g_parseText = std::string(40, 'H');
-  g_parsePos = 40;
+TEST_F(UlotexPart, CursorAtOrBehindTheEndGivesAnEmptyText) {
+  Parse(std::string(40, 'H'), 40);
   int error = -1;
   CUlotexPart atEnd(error);
   EXPECT_EQ(0, error);
@@ -204,9 +165,8 @@ TEST(UlotexPart, CursorAtOrBehindTheEndGivesAnEmptyText) {
 
 // --- ULODATUM ------------------------------------------------------------------------------
 
-TEST(UlodatumPart, DetailShowsDateDayFirstAndTime) {
-  g_parseText = "0001P071231Z140509";
-  g_parsePos = 4;
+TEST_F(UlodatumPart, DetailShowsDateDayFirstAndTime) {
+  Parse("0001P071231Z140509", 4);
   int error = -1;
   CUlodatumPart part(error);
   ASSERT_EQ(0, error);
@@ -222,9 +182,8 @@ TEST(UlodatumPart, DetailShowsDateDayFirstAndTime) {
   EXPECT_EQ(expected, DetailRows(part, 4));
 }
 
-TEST(UlodatumPart, ThirteenCharactersGive127) {
-  g_parseText = "P071231Z14050";
-  g_parsePos = 0;
+TEST_F(UlodatumPart, ThirteenCharactersGive127) {
+  Parse("P071231Z14050");
   int error = 0;
   CUlodatumPart part(error);
   EXPECT_EQ(127, error);
@@ -234,18 +193,15 @@ TEST(UlodatumPart, ThirteenCharactersGive127) {
 
 // --- Filter --------------------------------------------------------------------------------
 
-TEST(OperationParts, NoneAnswersAnyCriterion) {
+TEST_F(OperationParts, NoneAnswersAnyCriterion) {
   int error = -1;
-  g_parseText = "V" + kSignedPoint + kDistrictPoint;
-  g_parsePos = 0;
+  Parse("V" + kSignedPoint + kDistrictPoint);
   CUlovek00Part vek(error);
-  g_parseText = "01000000000000012345" "02000000000000012345";
-  g_parsePos = 0;
+  Parse("01000000000000012345" "02000000000000012345");
   CUlodre00Part dre(error);
   g_parsePos = 0;
   CUlotexPart tex(error);
-  g_parseText = "P071231Z140509";
-  g_parsePos = 0;
+  Parse("P071231Z140509");
   CUlodatumPart datum(error);
   const std::vector<int> none;
   EXPECT_EQ(none, AnsweredCriteria(vek));

@@ -4,9 +4,11 @@
 
 #include <string>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
+
+using Ulqa0000Part = part_test::PartTest;
 
 // An aggregate of `width` characters cycling through 62 distinct ones, so neighbouring fields
 // never show the same text and a shifted offset shows up in the values.
@@ -15,10 +17,6 @@ std::string Aggregate(std::size_t width) {
   std::string text;
   for (std::size_t i = 0; i < width; ++i) text += kCycle[i % kCycle.size()];
   return text;
-}
-
-void ClearDetailToJunk() {
-  for (int r = 0; r < CDetailTable::kRows; ++r) DetailTable.Set(r, "ALT", "alt", "alt");
 }
 
 struct ExpectedRow {
@@ -78,7 +76,7 @@ const ExpectedRow kRows[] = {
     {"PASSWORT", "Passwort:", 270, 14},
 };
 
-void ExpectRows(const std::string& text, int last) {
+void ExpectAggregateRows(const std::string& text, int last) {
   for (int r = 0; r <= last; ++r) {
     const ExpectedRow& e = kRows[r];
     EXPECT_EQ(e.tag, DetailTable.Tag(r)) << "row " << r;
@@ -89,39 +87,36 @@ void ExpectRows(const std::string& text, int last) {
 
 }  // namespace
 
-TEST(Ulqa0000Part, ShortFormShowsRowsUpToTheApplicationNumber) {
+TEST_F(Ulqa0000Part, ShortFormShowsRowsUpToTheApplicationNumber) {
   const std::string text = Aggregate(258);
-  g_parseText = "0001" + text;
-  g_parsePos = 4;
+  Parse("0001" + text, 4);
   int error = -1;
   CUlqa0000Part part(error);
   ASSERT_EQ(0, error);
   EXPECT_EQ(262, g_parsePos);
   EXPECT_EQ(text, part.GetListText(0));
-  ClearDetailToJunk();
+  FillWithOldRows();
   ASSERT_EQ(44, part.FillDetail());
-  ExpectRows(text, 44);
+  ExpectAggregateRows(text, 44);
   EXPECT_EQ("0123456789", DetailTable.Value(44));  // positions 248..257, 248 = 4 * 62
 }
 
-TEST(Ulqa0000Part, LongFormAddsSearchKeyAndPassword) {
+TEST_F(Ulqa0000Part, LongFormAddsSearchKeyAndPassword) {
   const std::string text = Aggregate(284);
-  g_parseText = text + "REST";
-  g_parsePos = 0;
+  Parse(text + "REST");
   int error = -1;
   CUlqa0000Part part(error);
   ASSERT_EQ(0, error);
   EXPECT_EQ(284, g_parsePos);
   EXPECT_EQ(text, part.GetListText(0));
-  ClearDetailToJunk();
+  FillWithOldRows();
   ASSERT_EQ(46, part.FillDetail());
-  ExpectRows(text, 46);
+  ExpectAggregateRows(text, 46);
 }
 
-TEST(Ulqa0000Part, TwoHundredSeventyCharactersTakeOnlyTheShortForm) {
+TEST_F(Ulqa0000Part, TwoHundredSeventyCharactersTakeOnlyTheShortForm) {
   const std::string text = Aggregate(270);
-  g_parseText = text;
-  g_parsePos = 0;
+  Parse(text);
   int error = -1;
   CUlqa0000Part part(error);
   ASSERT_EQ(0, error);
@@ -130,9 +125,8 @@ TEST(Ulqa0000Part, TwoHundredSeventyCharactersTakeOnlyTheShortForm) {
   EXPECT_EQ(44, part.FillDetail());
 }
 
-TEST(Ulqa0000Part, FewerThan258CharactersGive126) {
-  g_parseText = "0001" + Aggregate(257);
-  g_parsePos = 4;
+TEST_F(Ulqa0000Part, FewerThan258CharactersGive126) {
+  Parse("0001" + Aggregate(257), 4);
   int error = 0;
   CUlqa0000Part part(error);
   EXPECT_EQ(126, error);
@@ -142,14 +136,10 @@ TEST(Ulqa0000Part, FewerThan258CharactersGive126) {
   EXPECT_EQ("", DetailTable.Value(2));
 }
 
-TEST(Ulqa0000Part, AnswersNoCriterion) {
-  g_parseText = Aggregate(284);
-  g_parsePos = 0;
+TEST_F(Ulqa0000Part, AnswersNoCriterion) {
+  Parse(Aggregate(284));
   int error = -1;
   CUlqa0000Part part(error);
-  ResetFilterValues();
-  g_filterArgCount = 1;
-  g_filterFrom[0] = "";
-  g_filterTo[0] = std::string(300, '\xff');
+  SetArgs({{"", std::string(300, '\xff')}});
   for (int c : {0, 2, 5, 8, 9, 13, 14, 19, 23, 24, 25, 113, 124}) EXPECT_EQ(0, part.MatchFilter(c)) << c;
 }

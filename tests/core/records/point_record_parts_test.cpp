@@ -6,76 +6,42 @@
 #include <string>
 #include <vector>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
+
+using part_test::Row;
 
 // 66 distinct characters: every field of a layout shows a different slice, so a shifted offset
 // or a wrong width shows up in the values.
 const std::string kDistinct = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz+-*/";
 
-struct Row {
-  std::string tag, label, value;
-  bool operator==(const Row&) const = default;
+class PointRecordPartsTest : public part_test::PartTest {
+ protected:
+  // Reads an aggregate of `width` distinct characters behind a four-character prefix.
+  static void SetAggregateBehindPrefix(std::size_t width) { Parse("EDBS" + kDistinct.substr(0, width), 4); }
+
+  template <class P>
+  static void ExpectNeedsFullWidth(int type) {
+    Parse("EDBS" + kDistinct.substr(0, P::kWidth - 1), 4);
+    int error = -1;
+    P part(error);
+    EXPECT_EQ(100 + type, error);
+    EXPECT_EQ(4, g_parsePos);
+    EXPECT_EQ(type, part.m_type);
+    EXPECT_EQ("", part.GetListText(0));
+  }
 };
 
-void PrintTo(const Row& r, std::ostream* os) { *os << "{" << r.tag << " | " << r.label << " | " << r.value << "}"; }
-
-// Rows 0..n after filling a table that still holds an earlier part's rows.
-template <class P>
-std::vector<Row> DetailRows(const P& part, int expectedLast) {
-  for (int r = 0; r < CDetailTable::kRows; ++r) DetailTable.Set(r, "ALT", "alt", "alt");
-  const int last = part.FillDetail();
-  EXPECT_EQ(expectedLast, last);
-  std::vector<Row> rows;
-  for (int r = 0; r <= last; ++r) rows.push_back({DetailTable.Tag(r), DetailTable.Label(r), DetailTable.Value(r)});
-  return rows;
-}
-
-// Reads an aggregate of `width` distinct characters behind a four-character prefix.
-void SetAggregateBehindPrefix(std::size_t width) {
-  g_parseText = "EDBS" + kDistinct.substr(0, width);
-  g_parsePos = 4;
-}
-
-template <class P>
-void ExpectNeedsFullWidth(int type) {
-  g_parseText = "EDBS" + kDistinct.substr(0, P::kWidth - 1);
-  g_parsePos = 4;
-  int error = -1;
-  P part(error);
-  EXPECT_EQ(100 + type, error);
-  EXPECT_EQ(4, g_parsePos);
-  EXPECT_EQ(type, part.m_type);
-  EXPECT_EQ("", part.GetListText(0));
-}
-
-void SetFilterRange(std::string from, std::string to) {
-  ResetFilterValues();
-  g_filterArgCount = 1;
-  g_filterFrom[0] = std::move(from);
-  g_filterTo[0] = std::move(to);
-}
-
-// Every criterion code the filter knows.
-const std::vector<int> kAllCriteria = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,  13,  14,
-                                       15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 111, 113, 124};
-
-template <class P>
-std::vector<int> AnsweredCriteria(const P& part) {
-  SetFilterRange("", std::string(80, '\xff'));  // accepts every field
-  std::vector<int> answered;
-  for (int c : kAllCriteria) {
-    if (part.MatchFilter(c) == 1) answered.push_back(c);
-  }
-  return answered;
-}
+using PointRecordParts = PointRecordPartsTest;
+using PointRecordPartsDetail = PointRecordPartsTest;
+using PointRecordPartsFilter = PointRecordPartsTest;
 
 }  // namespace
 
 // --- Reading -------------------------------------------------------------------------------
 
-TEST(PointRecordParts, EveryPartNeedsItsFullWidth) {
+TEST_F(PointRecordParts, EveryPartNeedsItsFullWidth) {
   ExpectNeedsFullWidth<CUlpu0000Part>(14);
   ExpectNeedsFullWidth<CUlpu1000Part>(15);
   ExpectNeedsFullWidth<CUlpu2000Part>(16);
@@ -87,20 +53,18 @@ TEST(PointRecordParts, EveryPartNeedsItsFullWidth) {
   ExpectNeedsFullWidth<CUlpu7000Part>(22);
 }
 
-TEST(PointRecordParts, ListTextIsTheAggregateAsReadWithNulAndBlanks) {
+TEST_F(PointRecordParts, ListTextIsTheAggregateAsReadWithNulAndBlanks) {
   std::string aggregate = "125" + std::string("  4711.234") + std::string(1, '\0') + std::string(31, ' ');
   ASSERT_EQ(45u, aggregate.size());
-  g_parseText = aggregate + "REST";
-  g_parsePos = 0;
+  Parse(aggregate + "REST");
   int error = -1;
   CUlpu2000Part part(error);
   EXPECT_EQ(0, error);
   EXPECT_EQ(aggregate, part.GetListText(7));
 }
 
-TEST(PointRecordParts, UnreadPartShowsItsRowsWithEmptyValues) {
-  g_parseText = "short";
-  g_parsePos = 0;
+TEST_F(PointRecordParts, UnreadPartShowsItsRowsWithEmptyValues) {
+  Parse("short");
   int error = 0;
   CUlpu5000Part part(error);
   ASSERT_EQ(119, error);
@@ -114,7 +78,7 @@ TEST(PointRecordParts, UnreadPartShowsItsRowsWithEmptyValues) {
 
 // --- Detail rows ---------------------------------------------------------------------------
 
-TEST(PointRecordPartsDetail, Ulpu0000ShowsIdentityAndAdministration) {
+TEST_F(PointRecordPartsDetail, Ulpu0000ShowsIdentityAndAdministration) {
   SetAggregateBehindPrefix(65);
   int error = -1;
   CUlpu0000Part part(error);
@@ -140,7 +104,7 @@ TEST(PointRecordPartsDetail, Ulpu0000ShowsIdentityAndAdministration) {
   EXPECT_EQ(expected, DetailRows(part, 14));
 }
 
-TEST(PointRecordPartsDetail, Ulpu1000ShowsTheNoteFromTheSurvey) {
+TEST_F(PointRecordPartsDetail, Ulpu1000ShowsTheNoteFromTheSurvey) {
   SetAggregateBehindPrefix(16);
   int error = -1;
   CUlpu1000Part part(error);
@@ -152,7 +116,7 @@ TEST(PointRecordPartsDetail, Ulpu1000ShowsTheNoteFromTheSurvey) {
   EXPECT_EQ(expected, DetailRows(part, 1));
 }
 
-TEST(PointRecordPartsDetail, Ulpu2000ShowsPosition) {
+TEST_F(PointRecordPartsDetail, Ulpu2000ShowsPosition) {
   SetAggregateBehindPrefix(45);
   int error = -1;
   CUlpu2000Part part(error);
@@ -174,7 +138,7 @@ TEST(PointRecordPartsDetail, Ulpu2000ShowsPosition) {
   EXPECT_EQ(expected, DetailRows(part, 11));
 }
 
-TEST(PointRecordPartsDetail, Ulpu3000ShowsHeight) {
+TEST_F(PointRecordPartsDetail, Ulpu3000ShowsHeight) {
   SetAggregateBehindPrefix(34);
   int error = -1;
   CUlpu3000Part part(error);
@@ -195,7 +159,7 @@ TEST(PointRecordPartsDetail, Ulpu3000ShowsHeight) {
   EXPECT_EQ(expected, DetailRows(part, 10));
 }
 
-TEST(PointRecordPartsDetail, Ulpu4000ShowsGravity) {
+TEST_F(PointRecordPartsDetail, Ulpu4000ShowsGravity) {
   SetAggregateBehindPrefix(36);
   int error = -1;
   CUlpu4000Part part(error);
@@ -216,7 +180,7 @@ TEST(PointRecordPartsDetail, Ulpu4000ShowsGravity) {
   EXPECT_EQ(expected, DetailRows(part, 10));
 }
 
-TEST(PointRecordPartsDetail, Ulpu5000ShowsTheRemark) {
+TEST_F(PointRecordPartsDetail, Ulpu5000ShowsTheRemark) {
   SetAggregateBehindPrefix(19);
   int error = -1;
   CUlpu5000Part part(error);
@@ -229,7 +193,7 @@ TEST(PointRecordPartsDetail, Ulpu5000ShowsTheRemark) {
   EXPECT_EQ(expected, DetailRows(part, 2));
 }
 
-TEST(PointRecordPartsDetail, Ulpu6000TitleCarriesTheElementName) {
+TEST_F(PointRecordPartsDetail, Ulpu6000TitleCarriesTheElementName) {
   SetAggregateBehindPrefix(19);
   int error = -1;
   CUlpu6000Part part(error);
@@ -255,7 +219,7 @@ TEST(PointRecordPartsDetail, Ulpu6000TitleCarriesTheElementName) {
   EXPECT_EQ(expected, DetailRows(part, 15));
 }
 
-TEST(PointRecordPartsDetail, Ulpu6100ShowsTheName) {
+TEST_F(PointRecordPartsDetail, Ulpu6100ShowsTheName) {
   SetAggregateBehindPrefix(36);
   int error = -1;
   CUlpu6100Part part(error);
@@ -267,7 +231,7 @@ TEST(PointRecordPartsDetail, Ulpu6100ShowsTheName) {
   EXPECT_EQ(expected, DetailRows(part, 1));
 }
 
-TEST(PointRecordPartsDetail, Ulpu7000ShowsThreeDimensionalPosition) {
+TEST_F(PointRecordPartsDetail, Ulpu7000ShowsThreeDimensionalPosition) {
   SetAggregateBehindPrefix(64);
   int error = -1;
   CUlpu7000Part part(error);
@@ -293,31 +257,30 @@ TEST(PointRecordPartsDetail, Ulpu7000ShowsThreeDimensionalPosition) {
 
 // --- Filter --------------------------------------------------------------------------------
 
-TEST(PointRecordPartsFilter, Ulpu0000CriteriaTestTheirOwnFields) {
+TEST_F(PointRecordPartsFilter, Ulpu0000CriteriaTestTheirOwnFields) {
   SetAggregateBehindPrefix(65);
   int error = -1;
   CUlpu0000Part part(error);
   ASSERT_EQ(0, error);
-  SetFilterRange("01234567", "01234567");
+  SetArgs({{"01234567", "01234567"}});
   EXPECT_EQ(1, part.MatchFilter(9));
-  SetFilterRange("NO", "NO");
+  SetArgs({{"NO", "NO"}});
   EXPECT_EQ(1, part.MatchFilter(14));
-  SetFilterRange("8", "8");
+  SetArgs({{"8", "8"}});
   EXPECT_EQ(1, part.MatchFilter(20));
   EXPECT_EQ(0, part.MatchFilter(21));
-  SetFilterRange("F", "F");
+  SetArgs({{"F", "F"}});
   EXPECT_EQ(1, part.MatchFilter(21));
   EXPECT_EQ(0, part.MatchFilter(20));
-  SetFilterRange("9ABCD", "9ABCD");
+  SetArgs({{"9ABCD", "9ABCD"}});
   EXPECT_EQ(1, part.MatchFilter(22));
   EXPECT_EQ(0, part.MatchFilter(9));
 }
 
-TEST(PointRecordPartsFilter, StatusRangeComparesText) {
-  SetFilterRange("120", "130");
+TEST_F(PointRecordPartsFilter, StatusRangeComparesText) {
+  SetArgs({{"120", "130"}});
   auto heightStatus = [](const std::string& status) {
-    g_parseText = status + std::string(31, '0');
-    g_parsePos = 0;
+    Parse(status + std::string(31, '0'));
     int error = -1;
     CUlpu3000Part part(error);
     return part.MatchFilter(23);
@@ -327,7 +290,7 @@ TEST(PointRecordPartsFilter, StatusRangeComparesText) {
   EXPECT_EQ(1, heightStatus("13 "));
 }
 
-TEST(PointRecordPartsFilter, EachPartAnswersOnlyItsCriteria) {
+TEST_F(PointRecordPartsFilter, EachPartAnswersOnlyItsCriteria) {
   g_parseText = kDistinct;
   const auto answered = [](auto&& make) {
     g_parsePos = 0;

@@ -3,41 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
+
+using SatzanfangPart = part_test::PartTest;
+using SatzanfangPartFilter = part_test::PartTest;
+using part_test::Row;
 
 // "EDBS" + length + search start + operation key + record number + membership + edit function
 // + acknowledgement key + information name.
 const std::string kHeader = "EDBS0123004" "2FEIN" "000042" "A" "B" "QUIT" "ULOBNN  ";
 
-struct Row {
-  const char* tag;
-  const char* label;
-  const char* value;
-};
-
-void SetRange(const std::string& from, const std::string& to) {
-  ResetFilterValues();
-  g_filterArgCount = 1;
-  g_filterFrom[0] = from;
-  g_filterTo[0] = to;
-}
-
 }  // namespace
 
-TEST(SatzanfangPart, DetailRowsShowTheNineHeaderFields) {
-  g_parseText = kHeader + "0001";
-  g_parsePos = 0;
+TEST_F(SatzanfangPart, DetailRowsShowTheNineHeaderFields) {
+  Parse(kHeader + "0001");
   int error = -1;
   CSatzanfangPart part(error);
   ASSERT_EQ(error, 0);
   EXPECT_EQ(part.m_type, 30);
-
-  DetailTable.ClearAll();
   ASSERT_EQ(part.FillDetail(), 9);
-  const Row expected[] = {
+  const std::vector<Row> expected = {
       {"Satzanfang", "", ""},
       {"SA", "Anfang des EDBS-Satzes:", "EDBS"},
       {"SL", "Länge des EDBS-Satzes:", "0123"},
@@ -49,17 +38,11 @@ TEST(SatzanfangPart, DetailRowsShowTheNineHeaderFields) {
       {"QU", "Quittierschlüssel:", "QUIT"},
       {"IN", "Informationsname:", "ULOBNN  "},
   };
-  for (int row = 0; row <= 9; ++row) {
-    SCOPED_TRACE(row);
-    EXPECT_EQ(DetailTable.Tag(row), expected[row].tag);
-    EXPECT_EQ(DetailTable.Label(row), expected[row].label);
-    EXPECT_EQ(DetailTable.Value(row), expected[row].value);
-  }
+  EXPECT_EQ(Rows(9), expected);
 }
 
-TEST(SatzanfangPart, ExactlyThirtySixCharactersAreReadAndPassed) {
-  g_parseText = kHeader;
-  g_parsePos = 0;
+TEST_F(SatzanfangPart, ExactlyThirtySixCharactersAreReadAndPassed) {
+  Parse(kHeader);
   int error = -1;
   CSatzanfangPart part(error);
   EXPECT_EQ(error, 0);
@@ -68,9 +51,8 @@ TEST(SatzanfangPart, ExactlyThirtySixCharactersAreReadAndPassed) {
   EXPECT_EQ(part.GetListText(7), kHeader);
 }
 
-TEST(SatzanfangPart, ThirtyFiveCharactersGiveError130AndNoFields) {
-  g_parseText = kHeader.substr(0, 35);
-  g_parsePos = 0;
+TEST_F(SatzanfangPart, ThirtyFiveCharactersGiveError130AndNoFields) {
+  Parse(kHeader.substr(0, 35));
   int error = 0;
   CSatzanfangPart part(error);
   EXPECT_EQ(error, 130);
@@ -78,15 +60,13 @@ TEST(SatzanfangPart, ThirtyFiveCharactersGiveError130AndNoFields) {
   EXPECT_EQ(part.GetListText(-1), "");
   EXPECT_TRUE(part.m_recordStart.empty());
   EXPECT_TRUE(part.m_infoName.empty());
-  DetailTable.ClearAll();
   EXPECT_EQ(part.FillDetail(), 9);
   EXPECT_EQ(DetailTable.Label(5), "EDBS-Satznummer:");
   EXPECT_EQ(DetailTable.Value(5), "");
 }
 
-TEST(SatzanfangPart, KeepsNulBytesAndUnconvertedText) {
-  g_parseText = std::string("EDBS\0\0\0\0ab  FEIN", 16) + "  42xy" + "ABCDEF" + "????????";
-  g_parsePos = 0;
+TEST_F(SatzanfangPart, KeepsNulBytesAndUnconvertedText) {
+  Parse(std::string("EDBS\0\0\0\0ab  FEIN", 16) + "  42xy" + "ABCDEF" + "????????");
   int error = -1;
   CSatzanfangPart part(error);
   ASSERT_EQ(error, 0);
@@ -95,17 +75,16 @@ TEST(SatzanfangPart, KeepsNulBytesAndUnconvertedText) {
   EXPECT_EQ(part.GetListText(-1), g_parseText);
 }
 
-TEST(SatzanfangPartFilter, RecordNumberAnswersCriterionTwo) {
-  g_parseText = kHeader;
-  g_parsePos = 0;
+TEST_F(SatzanfangPartFilter, RecordNumberAnswersCriterionTwo) {
+  Parse(kHeader);
   int error = -1;
   CSatzanfangPart part(error);
 
-  SetRange("000040", "000049");
+  SetArgs({{"000040", "000049"}});
   EXPECT_EQ(part.MatchFilter(2), 1);
-  SetRange("000043", "000049");
+  SetArgs({{"000043", "000049"}});
   EXPECT_EQ(part.MatchFilter(2), 0);
   // The record number is the only field asked: its operation key and name do not count.
-  SetRange("FEIN", "FEIN");
+  SetArgs({{"FEIN", "FEIN"}});
   EXPECT_EQ(part.MatchFilter(2), 0);
 }

@@ -5,13 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
 
-struct Row {
-  std::string tag, label, value;
-};
+using part_test::Row;
 
 // The aggregate with each field padded (or cut) to its width; the part number only for ULOB2100.
 std::string Aggregate(std::string kind, std::string text, std::string geometry = "51", std::string objectType = "  2101",
@@ -24,19 +22,11 @@ std::string Aggregate(std::string kind, std::string text, std::string geometry =
          pad(partNumber, 3);
 }
 
-class SpecialInfoPartTest : public ::testing::Test {
+class SpecialInfoPartTest : public part_test::PartTest {
  protected:
-  void SetUp() override {
-    g_parseText.clear();
-    g_parsePos = 0;
-    DetailTable.ClearAll();
-    ResetFilterValues();
-  }
-
   // Parses a ULOB2100 part from `aggregate` and fills the detail table; returns FillDetail's n.
   int Detail(const std::string& aggregate, int type = kPtUlob2100) {
-    g_parseText = aggregate;
-    g_parsePos = 0;
+    Parse(aggregate);
     int error = -1;
     std::string link;
     CUlob2100Part part(error, type, link);
@@ -44,24 +34,8 @@ class SpecialInfoPartTest : public ::testing::Test {
     return part.FillDetail();
   }
 
-  static void ExpectRows(int from, const std::vector<Row>& rows) {
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-      const int r = from + static_cast<int>(i);
-      EXPECT_EQ(DetailTable.Tag(r), rows[i].tag) << "row " << r;
-      EXPECT_EQ(DetailTable.Label(r), rows[i].label) << "row " << r;
-      EXPECT_EQ(DetailTable.Value(r), rows[i].value) << "row " << r;
-    }
-  }
-
-  static void SetFilter(std::string from, std::string to = "") {
-    g_filterArgCount = 1;
-    g_filterFrom[0] = std::move(from);
-    g_filterTo[0] = std::move(to);
-  }
-
   static int Match(const std::string& aggregate, int criterion) {
-    g_parseText = aggregate;
-    g_parsePos = 0;
+    Parse(aggregate);
     int error = -1;
     std::string link;
     CUlob2100Part part(error, kPtUlob2100, link);
@@ -73,8 +47,7 @@ class SpecialInfoPartTest : public ::testing::Test {
 
 TEST_F(SpecialInfoPartTest, ReadsAllFieldsAtCursorAndHandsOnGeometryKind) {
   const std::string agg = Aggregate("21", "Hauptstraße", "53", "A12345", "02", "123");
-  g_parseText = "EDBS" + agg + "rest";
-  g_parsePos = 4;
+  Parse("EDBS" + agg + "rest", 4);
   int error = -1;
   std::string link = "old";
   CUlob2100Part part(error, kPtUlob2100, link);
@@ -92,7 +65,7 @@ TEST_F(SpecialInfoPartTest, ReadsAllFieldsAtCursorAndHandsOnGeometryKind) {
 TEST_F(SpecialInfoPartTest, AlkVariantReads45CharactersWithoutPartNumber) {
   const std::string agg = Aggregate("21", "Text", "11", "  2101", "01", "");
   ASSERT_EQ(agg.size(), 48u);
-  g_parseText = agg.substr(0, 45) + "999";
+  Parse(agg.substr(0, 45) + "999");
   int error = -1;
   std::string link;
   CUlob2100Part part(error, kPtUlo21Alk, link);
@@ -103,8 +76,7 @@ TEST_F(SpecialInfoPartTest, AlkVariantReads45CharactersWithoutPartNumber) {
 }
 
 TEST_F(SpecialInfoPartTest, TooShortRecordReadsNothing) {
-  g_parseText = "EDBS" + Aggregate("21", "Text").substr(0, 47);
-  g_parsePos = 4;
+  Parse("EDBS" + Aggregate("21", "Text").substr(0, 47), 4);
   int error = -1;
   std::string link = "11";
   CUlob2100Part part(error, kPtUlob2100, link);
@@ -115,8 +87,7 @@ TEST_F(SpecialInfoPartTest, TooShortRecordReadsNothing) {
   EXPECT_EQ(part.GetInfoText(), "");
   EXPECT_EQ(part.GetListText(0), "");
 
-  g_parseText = std::string(44, '1');
-  g_parsePos = 0;
+  Parse(std::string(44, '1'));
   CUlob2100Part alk(error, kPtUlo21Alk, link);
   EXPECT_EQ(error, 110);
   EXPECT_EQ(g_parsePos, 0);
@@ -125,7 +96,7 @@ TEST_F(SpecialInfoPartTest, TooShortRecordReadsNothing) {
 TEST_F(SpecialInfoPartTest, NulBytesAreOrdinaryCharacters) {
   std::string agg = Aggregate("21", "ab");
   agg[11] = '\0';
-  g_parseText = agg;
+  Parse(agg);
   int error = -1;
   std::string link;
   CUlob2100Part part(error, kPtUlob2100, link);
@@ -346,7 +317,7 @@ TEST_F(SpecialInfoPartTest, KindEighteenIsNoKeyKind) {
 }
 
 TEST_F(SpecialInfoPartTest, FailedPartShowsEmptyFields) {
-  g_parseText = "21";
+  Parse("21");
   int error = -1;
   std::string link;
   CUlob2100Part part(error, kPtUlob2100, link);
@@ -359,19 +330,19 @@ TEST_F(SpecialInfoPartTest, FailedPartShowsEmptyFields) {
 // --- Filter ---
 
 TEST_F(SpecialInfoPartTest, ObjectKindFilterIgnoresLeadingBlanks) {
-  SetFilter("2101", "2101");
+  SetArgs({{"2101", "2101"}});
   EXPECT_EQ(Match(Aggregate("21", "", "51", "  2101"), 11), 1);
   EXPECT_EQ(Match(Aggregate("21", "", "51", "  2102"), 11), 0);
-  SetFilter("x101", "x101");
+  SetArgs({{"x101", "x101"}});
   EXPECT_EQ(Match(Aggregate("21", "", "51", "  2101"), 111), 1);
   EXPECT_EQ(Match(Aggregate("21", "", "51", "  2102"), 111), 0);
 }
 
 TEST_F(SpecialInfoPartTest, MapTypeRangeAndExactKinds) {
-  SetFilter("aa", "AC");
+  SetArgs({{"aa", "AC"}});
   EXPECT_EQ(Match(Aggregate("21", "", "51", "  2101", "Ab"), 15), 1);
   EXPECT_EQ(Match(Aggregate("21", "", "51", "  2101", "AD"), 15), 0);
-  SetFilter("53");
+  SetArgs({{"53"}});
   EXPECT_EQ(Match(Aggregate("21", "", "53"), 16), 1);
   EXPECT_EQ(Match(Aggregate("53", "", "51"), 16), 0);
   EXPECT_EQ(Match(Aggregate("53", "", "51"), 17), 1);
@@ -379,7 +350,7 @@ TEST_F(SpecialInfoPartTest, MapTypeRangeAndExactKinds) {
 }
 
 TEST_F(SpecialInfoPartTest, FachkennungFilterOnlyForNameKinds) {
-  SetFilter("FS");
+  SetArgs({{"FS"}});
   EXPECT_EQ(Match(Aggregate("13", "FS09"), 18), 1);
   EXPECT_EQ(Match(Aggregate("19", "FS09"), 18), 1);
   EXPECT_EQ(Match(Aggregate("44", "FS09"), 18), 1);
@@ -388,7 +359,7 @@ TEST_F(SpecialInfoPartTest, FachkennungFilterOnlyForNameKinds) {
 }
 
 TEST_F(SpecialInfoPartTest, UnlistedCriteriaNeverMatch) {
-  SetFilter("", "zzzzzzzz");
+  SetArgs({{"", "zzzzzzzz"}});
   const std::string agg = Aggregate("21", "", "53");
   EXPECT_EQ(Match(agg, 15), 1);
   for (int c : {0, 5, 8, 9, 10, 12, 13, 24, 25}) EXPECT_EQ(Match(agg, c), 0) << c;

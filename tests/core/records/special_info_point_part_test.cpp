@@ -6,31 +6,21 @@
 #include <string>
 #include <vector>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
-
-struct Row {
-  std::string tag, label, value;
-};
 
 const std::string kSignedField = "+123456789-987654321";  // R +123456.789, H -987654.321
 const std::string kDistrictField = "32455678901234567890";  // full district form
 const std::string kSpline3 = "3                   ";      // kind of spline 3, no point
 
-class SpecialInfoPointPartTest : public ::testing::Test {
+class SpecialInfoPointPartTest : public part_test::PartTest {
  protected:
-  void SetUp() override {
-    g_parseText.clear();
-    g_parsePos = 0;
-    DetailTable.ClearAll();
-    ResetFilterValues();
-  }
+  using PartTest::Parse;
 
   // Parses one point field under the given kind of geometry; error must be 0.
   static void Parse(const std::string& field, const std::string& kind, std::unique_ptr<CUlob2110Part>& out) {
-    g_parseText = field;
-    g_parsePos = 0;
+    Parse(field);
     int error = -1;
     out = std::make_unique<CUlob2110Part>(error, kind);
     EXPECT_EQ(error, 0);
@@ -48,22 +38,12 @@ class SpecialInfoPointPartTest : public ::testing::Test {
     double x = -1, y = -1;
     return part->GetPoint(x, y);
   }
-
-  static void ExpectRows(int from, const std::vector<Row>& rows) {
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-      const int r = from + static_cast<int>(i);
-      EXPECT_EQ(DetailTable.Tag(r), rows[i].tag) << "row " << r;
-      EXPECT_EQ(DetailTable.Label(r), rows[i].label) << "row " << r;
-      EXPECT_EQ(DetailTable.Value(r), rows[i].value) << "row " << r;
-    }
-  }
 };
 
 // --- Reading the field ---
 
 TEST_F(SpecialInfoPointPartTest, ReadsPointAtCursor) {
-  g_parseText = "EDBS" + kSignedField + "0001";
-  g_parsePos = 4;
+  Parse("EDBS" + kSignedField + "0001", 4);
   int error = -1;
   CUlob2110Part part(error, "11");
   EXPECT_EQ(error, 0);
@@ -78,8 +58,7 @@ TEST_F(SpecialInfoPointPartTest, ReadsPointAtCursor) {
 }
 
 TEST_F(SpecialInfoPointPartTest, TooShortRecordGives107AndNoPoint) {
-  g_parseText = "EDBS" + kSignedField.substr(0, 19);
-  g_parsePos = 4;
+  Parse("EDBS" + kSignedField.substr(0, 19), 4);
   int error = -1;
   CUlob2110Part part(error, "11");
   EXPECT_EQ(error, 107);
@@ -248,9 +227,7 @@ TEST_F(SpecialInfoPointPartTest, CoordinateWindowOnlyForPoints) {
 }
 
 TEST_F(SpecialInfoPointPartTest, NumberingDistrictRangeOnFirstEightCharacters) {
-  g_filterArgCount = 1;
-  g_filterFrom[0] = "32455600";
-  g_filterTo[0] = "32455699";
+  SetArgs({{"32455600", "32455699"}});
   std::unique_ptr<CUlob2110Part> part;
   Parse(kDistrictField, "11", part);
   EXPECT_EQ(part->MatchFilter(9), 1);

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "records/filter_values.h"
+#include "support/part_test.h"
 
 namespace {
+
+using part_test::Row;
 
 std::string Item(const std::string& connector, const std::string& key, const std::string& value) {
   return connector + key + "EQ" + value;
@@ -20,39 +22,27 @@ struct Parsed {
   std::unique_ptr<CSuchkriteriumPart> part;
 };
 
-// Parses `items` placed behind a 36-character stand-in for the header.
-Parsed ParseBehindHeader(const std::string& items, int infoNameIndex = 0) {
-  g_parseText = std::string(36, 'h') + items;
-  g_parsePos = 36;
-  Parsed p;
-  p.part = std::make_unique<CSuchkriteriumPart>(p.error, infoNameIndex);
-  return p;
-}
-
-void SetRange(const std::string& from, const std::string& to) {
-  ResetFilterValues();
-  g_filterArgCount = 1;
-  g_filterFrom[0] = from;
-  g_filterTo[0] = to;
-}
-
-void SetValues(const std::vector<std::string>& values) {
-  ResetFilterValues();
-  g_filterArgCount = static_cast<int>(values.size());
-  for (std::size_t i = 0; i < values.size(); ++i) g_filterFrom[i] = values[i];
-}
-
-struct Row {
-  const char* tag;
-  const char* label;
-  std::string value;
+class SuchkriteriumPartTest : public part_test::PartTest {
+ protected:
+  // Parses `items` placed behind a 36-character stand-in for the header.
+  static Parsed ParseBehindHeader(const std::string& items, int infoNameIndex = 0) {
+    Parse(std::string(36, 'h') + items, 36);
+    Parsed p;
+    p.part = std::make_unique<CSuchkriteriumPart>(p.error, infoNameIndex);
+    return p;
+  }
 };
+
+using SuchkriteriumPart = SuchkriteriumPartTest;
+using SuchkriteriumPartErrors = SuchkriteriumPartTest;
+using SuchkriteriumPartPoint = SuchkriteriumPartTest;
+using SuchkriteriumPartFilter = SuchkriteriumPartTest;
 
 }  // namespace
 
 // ---- Reading items --------------------------------------------------------------------------
 
-TEST(SuchkriteriumPart, TwoItemsFillTwoSlotsAndTwoDetailRows) {
+TEST_F(SuchkriteriumPart, TwoItemsFillTwoSlotsAndTwoDetailRows) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2005", "1234567") + Item("AN", "DLOB2006", "AB"), 5);
   ASSERT_EQ(p.error, 0);
   EXPECT_EQ(p.part->m_type, 29);
@@ -60,24 +50,17 @@ TEST(SuchkriteriumPart, TwoItemsFillTwoSlotsAndTwoDetailRows) {
   EXPECT_EQ(g_parsePos, static_cast<std::int32_t>(g_parseText.size()));
   EXPECT_EQ(p.part->m_keyFlags, "FFFFTTFFFFFFFFFFFFFFFFFFFF");
 
-  DetailTable.ClearAll();
   ASSERT_EQ(p.part->FillDetail(), 2);
-  EXPECT_EQ(DetailTable.Tag(0), "");
-  EXPECT_EQ(DetailTable.Label(0), "Suchkriterium");
-  EXPECT_EQ(DetailTable.Value(0), "");
-  EXPECT_EQ(DetailTable.Tag(1), "DLOB2005");
-  EXPECT_EQ(DetailTable.Label(1), "Objektnummer =");
-  EXPECT_EQ(DetailTable.Value(1), "1234567");
-  EXPECT_EQ(DetailTable.Tag(2), "DLOB2006");
-  EXPECT_EQ(DetailTable.Label(2), "Modelltyp =");
-  EXPECT_EQ(DetailTable.Value(2), "AB");
+  ExpectRow(0, "", "Suchkriterium", "");
+  ExpectRow(1, "DLOB2005", "Objektnummer =", "1234567");
+  ExpectRow(2, "DLOB2006", "Modelltyp =", "AB");
 
   EXPECT_EQ(p.part->GetListText(-1), " DLOB2005EQ1234567 DLOB2006EQAB");
 }
 
 // Every key once, in table order, each value made of one letter in the key's width. Keys that share
 // a slot all show the value written last.
-TEST(SuchkriteriumPart, AllKeysGiveDetailRowsInDisplayOrder) {
+TEST_F(SuchkriteriumPart, AllKeysGiveDetailRowsInDisplayOrder) {
   const char* keys[] = {"DLOB0001", "DLOB0002", "DLOB0003", "DLOB2003", "DLOB2005", "DLOB2006", "DLOB2101",
                         "DLOB2104", "DLTA0001", "DLTA0002", "DLTA0003", "DLTA0004", "DLTA1001", "DLOBJTNR",
                         "DLPU0001", "DLPU0002", "DLPU0003", "DLPU0004", "DLPU0007", "DLPU2001", "DLPU3001",
@@ -89,9 +72,8 @@ TEST(SuchkriteriumPart, AllKeysGiveDetailRowsInDisplayOrder) {
   ASSERT_EQ(p.error, 0);
   EXPECT_EQ(p.part->m_keyFlags, std::string(26, 'T'));
 
-  DetailTable.ClearAll();
   ASSERT_EQ(p.part->FillDetail(), 26);
-  const Row expected[] = {
+  const std::vector<Row> expected = {
       {"", "Suchkriterium", ""},
       {"DLOB0001", "Numerierungsbezirk =", "OOOOOOOO"},
       {"DLOB0002", "Koordinate =", "BBBBBBBBBBBB"},
@@ -120,22 +102,17 @@ TEST(SuchkriteriumPart, AllKeysGiveDetailRowsInDisplayOrder) {
       {"DLPU6101", "Nähere Lagebezeichnung =", std::string(36, 'Y')},
       {"DLPU7001", "Positionsstatus =", "ZZZ"},
   };
-  for (int row = 0; row <= 26; ++row) {
-    SCOPED_TRACE(row);
-    EXPECT_EQ(DetailTable.Tag(row), expected[row].tag);
-    EXPECT_EQ(DetailTable.Label(row), expected[row].label);
-    EXPECT_EQ(DetailTable.Value(row), expected[row].value);
-  }
+  EXPECT_EQ(Rows(26), expected);
 }
 
-TEST(SuchkriteriumPart, FullListTextFollowsDisplayOrder) {
+TEST_F(SuchkriteriumPart, FullListTextFollowsDisplayOrder) {
   Parsed p = ParseBehindHeader(Item("AS", "DLPU0002", "7") + Item("AN", "DLTA0001", "0000123") +
                                Item("AN", "DLOBJTNR", "004") + Item("AS", "DLOB0003", "x"));
   ASSERT_EQ(p.error, 0);
   EXPECT_EQ(p.part->GetListText(-1), " DLOB0003EQx DLOBJTNREQ004 DLTA0001EQ0000123 DLPU0002EQ7");
 }
 
-TEST(SuchkriteriumPart, ListTextOfOneKeyIsItsValueOrEmpty) {
+TEST_F(SuchkriteriumPart, ListTextOfOneKeyIsItsValueOrEmpty) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2005", "1234567") + Item("AN", "DLPU7001", "ab "));
   ASSERT_EQ(p.error, 0);
   EXPECT_EQ(p.part->GetListText(4), "1234567");
@@ -145,18 +122,17 @@ TEST(SuchkriteriumPart, ListTextOfOneKeyIsItsValueOrEmpty) {
   EXPECT_EQ(p.part->GetListText(8), "");
 }
 
-TEST(SuchkriteriumPart, SelectorsOutsideTheKeysGiveANotice) {
+TEST_F(SuchkriteriumPart, SelectorsOutsideTheKeysGiveANotice) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2005", "1234567"));
   EXPECT_EQ(p.part->GetListText(26), "unerlaubter Index für Suchkriterium");
   EXPECT_EQ(p.part->GetListText(-2), "unerlaubter Index für Suchkriterium");
   EXPECT_EQ(p.part->GetListText(29), "unerlaubter Index für Suchkriterium");
 }
 
-TEST(SuchkriteriumPart, RepeatedKeyOverwritesItsSlot) {
+TEST_F(SuchkriteriumPart, RepeatedKeyOverwritesItsSlot) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2005", "1111111") + Item("AN", "DLOB2005", "2222222"));
   ASSERT_EQ(p.error, 0);
   EXPECT_EQ(p.part->m_objectNumber, "2222222");
-  DetailTable.ClearAll();
   EXPECT_EQ(p.part->FillDetail(), 1);
   EXPECT_EQ(DetailTable.Value(1), "2222222");
   EXPECT_EQ(p.part->GetListText(-1), " DLOB2005EQ2222222");
@@ -164,29 +140,28 @@ TEST(SuchkriteriumPart, RepeatedKeyOverwritesItsSlot) {
 
 // ---- Errors and where the cursor stops -------------------------------------------------------
 
-TEST(SuchkriteriumPartErrors, NothingLeftAtTheConnectorIs250) {
+TEST_F(SuchkriteriumPartErrors, NothingLeftAtTheConnectorIs250) {
   Parsed p = ParseBehindHeader("");
   EXPECT_EQ(p.error, 250);
   EXPECT_EQ(g_parsePos, 36);
 }
 
-TEST(SuchkriteriumPartErrors, TrailingSingleCharacterIs250AndKeepsEarlierItems) {
+TEST_F(SuchkriteriumPartErrors, TrailingSingleCharacterIs250AndKeepsEarlierItems) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2005", "1234567") + "A");
   EXPECT_EQ(p.error, 250);
   EXPECT_EQ(g_parsePos, 36 + 19);
   EXPECT_EQ(p.part->GetListText(4), "1234567");
 }
 
-TEST(SuchkriteriumPartErrors, CursorBeyondTheTextIs250) {
-  g_parseText = std::string(36, 'h');
-  g_parsePos = 38;
+TEST_F(SuchkriteriumPartErrors, CursorBeyondTheTextIs250) {
+  Parse(std::string(36, 'h'), 38);
   int error = -1;
   CSuchkriteriumPart part(error, 3);
   EXPECT_EQ(error, 250);
   EXPECT_EQ(g_parsePos, 38);
 }
 
-TEST(SuchkriteriumPartErrors, OtherConnectorIs251) {
+TEST_F(SuchkriteriumPartErrors, OtherConnectorIs251) {
   for (const char* connector : {"OR", "as", "A ", "NA"}) {
     Parsed p = ParseBehindHeader(Item(connector, "DLOB2005", "1234567"));
     EXPECT_EQ(p.error, 251) << connector;
@@ -194,19 +169,19 @@ TEST(SuchkriteriumPartErrors, OtherConnectorIs251) {
   }
 }
 
-TEST(SuchkriteriumPartErrors, EndBeforeTheOperatorIs252) {
+TEST_F(SuchkriteriumPartErrors, EndBeforeTheOperatorIs252) {
   Parsed p = ParseBehindHeader("ASDLOB2005E");
   EXPECT_EQ(p.error, 252);
   EXPECT_EQ(g_parsePos, 38);
 }
 
-TEST(SuchkriteriumPartErrors, OtherOperatorIs253) {
+TEST_F(SuchkriteriumPartErrors, OtherOperatorIs253) {
   Parsed p = ParseBehindHeader("ANDLOB2005NE1234567");
   EXPECT_EQ(p.error, 253);
   EXPECT_EQ(g_parsePos, 38);
 }
 
-TEST(SuchkriteriumPartErrors, UnknownKeyIs226) {
+TEST_F(SuchkriteriumPartErrors, UnknownKeyIs226) {
   for (const char* key : {"DLXX0000", "dlob2005", "????????", "DLOB200 "}) {
     Parsed p = ParseBehindHeader(Item("AS", key, "1234567"));
     EXPECT_EQ(p.error, 226) << key;
@@ -214,7 +189,7 @@ TEST(SuchkriteriumPartErrors, UnknownKeyIs226) {
   }
 }
 
-TEST(SuchkriteriumPartErrors, ShortValueIs200PlusKeyBehindKeyAndOperator) {
+TEST_F(SuchkriteriumPartErrors, ShortValueIs200PlusKeyBehindKeyAndOperator) {
   Parsed p = ParseBehindHeader(Item("AN", "DLOB2005", "12345"));
   EXPECT_EQ(p.error, 204);
   EXPECT_EQ(g_parsePos, 48);
@@ -234,7 +209,7 @@ TEST(SuchkriteriumPartErrors, ShortValueIs200PlusKeyBehindKeyAndOperator) {
   EXPECT_EQ(p.part->GetListText(5), "12");
 }
 
-TEST(SuchkriteriumPartErrors, ValueEndingExactlyAtTheRecordEndIsComplete) {
+TEST_F(SuchkriteriumPartErrors, ValueEndingExactlyAtTheRecordEndIsComplete) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2104", std::string(33, 'n')));
   EXPECT_EQ(p.error, 0);
   EXPECT_EQ(g_parsePos, 36 + 12 + 33);
@@ -242,7 +217,7 @@ TEST(SuchkriteriumPartErrors, ValueEndingExactlyAtTheRecordEndIsComplete) {
 
 // ---- Point of the criterion -----------------------------------------------------------------
 
-TEST(SuchkriteriumPartPoint, DistrictAndCoordinateGiveThePoint) {
+TEST_F(SuchkriteriumPartPoint, DistrictAndCoordinateGiveThePoint) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB0001", "35564623") + Item("AN", "DLOB0002", "123456789012"));
   ASSERT_EQ(p.error, 0);
   EXPECT_DOUBLE_EQ(p.part->m_x, 3546123.456);
@@ -254,7 +229,7 @@ TEST(SuchkriteriumPartPoint, DistrictAndCoordinateGiveThePoint) {
   EXPECT_EQ(p.part->MatchFilter(8), 0);
 }
 
-TEST(SuchkriteriumPartPoint, WithoutBothKeysThereIsNoPoint) {
+TEST_F(SuchkriteriumPartPoint, WithoutBothKeysThereIsNoPoint) {
   g_coordWindow = {-1e9, -1e9, 1e9, 1e9};
   Parsed p = ParseBehindHeader(Item("AS", "DLOB0001", "35564623"));
   ASSERT_EQ(p.error, 0);
@@ -269,7 +244,7 @@ TEST(SuchkriteriumPartPoint, WithoutBothKeysThereIsNoPoint) {
   EXPECT_EQ(p.part->MatchFilter(8), 0);
 }
 
-TEST(SuchkriteriumPartPoint, AnErrorLeavesThePointUndecoded) {
+TEST_F(SuchkriteriumPartPoint, AnErrorLeavesThePointUndecoded) {
   g_coordWindow = {-1e9, -1e9, 1e9, 1e9};
   Parsed p = ParseBehindHeader(Item("AS", "DLOB0001", "35564623") + Item("AN", "DLOB0002", "123456789012") + "X");
   EXPECT_EQ(p.error, 250);
@@ -279,21 +254,21 @@ TEST(SuchkriteriumPartPoint, AnErrorLeavesThePointUndecoded) {
 
 // ---- Filter criteria ------------------------------------------------------------------------
 
-TEST(SuchkriteriumPartFilter, CriterionSixAsksForAPresentKey) {
+TEST_F(SuchkriteriumPartFilter, CriterionSixAsksForAPresentKey) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2006", "12"));
-  SetValues({"DLOB2005", "DLOB2006"});
+  SetArgs({{"DLOB2005"}, {"DLOB2006"}});
   EXPECT_EQ(p.part->MatchFilter(6), 1);
-  SetValues({"DLOB2005"});
+  SetArgs({{"DLOB2005"}});
   EXPECT_EQ(p.part->MatchFilter(6), 0);
-  SetValues({"dlob2006", "DLOB2006 ", "????????"});
+  SetArgs({{"dlob2006"}, {"DLOB2006 "}, {"????????"}});
   EXPECT_EQ(p.part->MatchFilter(6), 0);
-  SetValues({});
+  SetArgs({});
   EXPECT_EQ(p.part->MatchFilter(6), 0);
 }
 
 // Each key's value, filtered with a range that covers exactly that value, is found by exactly the
 // criteria that ask its slot.
-TEST(SuchkriteriumPartFilter, EachCriterionAsksItsSlot) {
+TEST_F(SuchkriteriumPartFilter, EachCriterionAsksItsSlot) {
   struct Case {
     const char* key;
     const char* value;
@@ -314,7 +289,7 @@ TEST(SuchkriteriumPartFilter, EachCriterionAsksItsSlot) {
   for (const Case& c : cases) {
     Parsed p = ParseBehindHeader(Item("AS", c.key, c.value));
     ASSERT_EQ(p.error, 0) << c.key;
-    SetRange(c.value, c.value);
+    SetArgs({{c.value, c.value}});
     for (int criterion : asked) {
       EXPECT_EQ(p.part->MatchFilter(criterion), c.criteria.count(criterion) ? 1 : 0)
           << c.key << " criterion " << criterion;
@@ -322,34 +297,34 @@ TEST(SuchkriteriumPartFilter, EachCriterionAsksItsSlot) {
   }
 }
 
-TEST(SuchkriteriumPartFilter, TailCriterionComparesLastSixCharacters) {
+TEST_F(SuchkriteriumPartFilter, TailCriterionComparesLastSixCharacters) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2005", "9234567"));
-  SetRange("0234560", "0234569");
+  SetArgs({{"0234560", "0234569"}});
   EXPECT_EQ(p.part->MatchFilter(113), 1);
   EXPECT_EQ(p.part->MatchFilter(13), 0);
 }
 
-TEST(SuchkriteriumPartFilter, AbsentSlotsTakePartWithTilde) {
+TEST_F(SuchkriteriumPartFilter, AbsentSlotsTakePartWithTilde) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2006", "12"));
-  SetRange("~", "~");
+  SetArgs({{"~", "~"}});
   EXPECT_EQ(p.part->MatchFilter(13), 1);
   EXPECT_EQ(p.part->MatchFilter(23), 1);
   EXPECT_EQ(p.part->MatchFilter(9), 1);
   EXPECT_EQ(p.part->MatchFilter(15), 0);
   // "~" sorts behind letters and digits, so an ordinary range leaves absent slots out.
-  SetRange("000", "zzz");
+  SetArgs({{"000", "zzz"}});
   EXPECT_EQ(p.part->MatchFilter(13), 0);
   EXPECT_EQ(p.part->MatchFilter(15), 1);
 }
 
-TEST(SuchkriteriumPartFilter, StatusCriterionTriesAllFourSlots) {
+TEST_F(SuchkriteriumPartFilter, StatusCriterionTriesAllFourSlots) {
   Parsed p = ParseBehindHeader(Item("AS", "DLPU2001", "100") + Item("AN", "DLPU3001", "200") +
                                Item("AN", "DLPU4001", "300") + Item("AN", "DLPU7001", "400"));
   ASSERT_EQ(p.error, 0);
   for (const char* status : {"100", "200", "300", "400"}) {
-    SetRange(status, status);
+    SetArgs({{status, status}});
     EXPECT_EQ(p.part->MatchFilter(23), 1) << status;
   }
-  SetRange("500", "999");
+  SetArgs({{"500", "999"}});
   EXPECT_EQ(p.part->MatchFilter(23), 0);
 }
