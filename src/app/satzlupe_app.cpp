@@ -20,6 +20,9 @@ static void InitSatzlupeResources() { Q_INIT_RESOURCE(satzlupe); }
 namespace satzlupe {
 
 void SetUpApplication() {
+  static bool done = false;
+  if (done) return;
+  done = true;
   InitSatzlupeResources();
   QCoreApplication::setOrganizationName(QString::fromLatin1(kCompanyName));
   QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
@@ -51,12 +54,13 @@ bool CSatzlupeApp::InitInstance(const QStringList& arguments) {
   edbs::SetWaitCursor(m_cursor.get());
 
   // The standard dialogs speak German like the rest of the program.
-  auto* translator = new QTranslator(qApp);
-  if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(translator);
-  } else {
-    delete translator;
+  static QTranslator* translator = nullptr;
+  if (!translator) {
+    translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(translator);
+    }
   }
 
   LoadSettings(*m_profile);
