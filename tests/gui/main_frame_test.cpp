@@ -371,6 +371,14 @@ class MainFrameTest : public QObject {
     QVERIFY(file.readAll().startsWith("\r\n\r\n-------------------------------------------------------------------------------\r\nZeile: "));
   }
 
+  void SaveReadableToAFolderThatIsMissingReportsIt() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    m_services->prompt.messages.clear();
+    m_services->prompt.fileChoices.push_back(QStringToPath(guitest::TempDir() + QStringLiteral("/fehlt/lesbar.txt")));
+    Trigger(ID_DATEI_LESBAR_SPEICHERN);
+    QCOMPARE(m_services->prompt.messages, std::vector<std::string>{guitest::Core("Datei kann nicht geöffnet werden!")});
+  }
+
   void SaveReadableCancelledWritesNothing() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     Trigger(ID_DATEI_LESBAR_SPEICHERN);
