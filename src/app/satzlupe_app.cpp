@@ -1,5 +1,7 @@
 #include "satzlupe_app.h"
 
+#include <clocale>
+
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -46,6 +48,9 @@ CSatzlupeApp::~CSatzlupeApp() {
 }
 
 bool CSatzlupeApp::InitInstance(const QStringList& arguments) {
+  // Qt adopts the user's locale at start-up; the core formats its numbers ("%6.2f gon",
+  // coordinates) with a decimal point as EDBS and the export expect, whatever the locale says.
+  std::setlocale(LC_NUMERIC, "C");
   m_prompt = std::make_unique<QtPrompt>();
   m_help = std::make_unique<QtHelp>();
   m_cursor = std::make_unique<QtWaitCursor>();
