@@ -10,8 +10,8 @@
 #include "records/order_header_part.h"
 #include "records/point_record_parts.h"
 #include "records/satzanfang_part.h"
-#include "records/special_info_part.h"
-#include "records/special_info_point_part.h"
+#include "records/ulob2100_part.h"
+#include "records/ulob2110_part.h"
 #include "records/suchkriterium_part.h"
 #include "records/whf_part.h"
 

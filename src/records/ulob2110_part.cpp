@@ -1,4 +1,4 @@
-#include "records/special_info_point_part.h"
+#include "records/ulob2110_part.h"
 
 #include "records/filter_values.h"
 #include "records/kind_texts.h"

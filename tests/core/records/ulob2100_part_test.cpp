@@ -1,4 +1,4 @@
-#include "records/special_info_part.h"
+#include "records/ulob2100_part.h"
 
 #include <gtest/gtest.h>
 

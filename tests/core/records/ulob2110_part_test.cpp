@@ -1,4 +1,4 @@
-#include "records/special_info_point_part.h"
+#include "records/ulob2110_part.h"
 
 #include <gtest/gtest.h>
 
