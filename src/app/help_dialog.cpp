@@ -33,6 +33,18 @@ QPushButton* CHelpDialog::MakeHelpButton(int id) {
   return button;
 }
 
+CHelpDialog::OkCancel CHelpDialog::MakeOkCancelButtons(int okId, int cancelId) {
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  SetControlId(ok, okId);
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+  SetControlId(cancel, cancelId);
+  cancel->setAutoDefault(false);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  return {ok, cancel};
+}
+
 int CHelpDialog::HelpContextFor(const QWidget* focus) const {
   for (const QWidget* w = focus; w && w != this; w = w->parentWidget()) {
     const int id = ControlIdOf(w);

@@ -29,6 +29,12 @@ class CHelpDialog : public QDialog {
   // Gives a control its id as object name ("ctl316").
   static void SetControlId(QWidget* control, int id);
   QPushButton* MakeHelpButton(int id);
+  // "OK" (default, accepts) and "Abbrechen" (rejects) with their ids.
+  struct OkCancel {
+    QPushButton* ok;
+    QPushButton* cancel;
+  };
+  OkCancel MakeOkCancelButtons(int okId, int cancelId);
   void SetF1FallsBackToContents(bool contents) { m_f1Contents = contents; }
 
  private:

@@ -137,15 +137,8 @@ COptionsDialog::COptionsDialog(QWidget* parent) : CHelpDialog(kDialogId, parent)
   e->addWidget(m_langform);
   e->addStretch(1);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  SetControlId(ok, IDC_OK);
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-  SetControlId(cancel, IDC_CANCEL);
-  cancel->setAutoDefault(false);
+  const auto [ok, cancel] = MakeOkCancelButtons(IDC_OK, IDC_CANCEL);
   QPushButton* help = MakeHelpButton(IDC_HELP);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* right = new QVBoxLayout;
   right->addWidget(detail);

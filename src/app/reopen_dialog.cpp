@@ -34,15 +34,8 @@ CReopenDialog::CReopenDialog(QWidget* parent) : CHelpDialog(kDialogId, parent) {
   m_add = new QRadioButton(QStringLiteral("Hinzuaddieren"), this);
   SetControlId(m_add, IDC_ADD);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  SetControlId(ok, IDC_OK);
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-  SetControlId(cancel, IDC_CANCEL);
-  cancel->setAutoDefault(false);
+  const auto [ok, cancel] = MakeOkCancelButtons(IDC_OK, IDC_CANCEL);
   QPushButton* help = MakeHelpButton(IDC_HELP);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* modes = new QHBoxLayout;
   modes->addWidget(m_clearAndOpen);
