@@ -172,10 +172,7 @@ void CEdbsView::OnDeleteLines() {
   const edbs::PromptAnswer answer = edbs::Prompt().AskYesNo(
       ToCoreText(QStringLiteral("Sind Sie sicher, daß Sie alle NICHT gefilterten Sätze löschen möchten?")));
   if (answer != edbs::PromptAnswer::Yes) return;
-  for (int i = g_store.GetRecordCount() - 1; i >= 0; --i) {
-    if (g_store.IsInFilterSet(i) == 0) g_store.DeleteRecord(i);
-  }
-  g_store.ClearFilterSet();
+  g_store.DeleteRecordsOutsideFilterSet();
   g_detailStart = 0;
   g_listStart = 0;
   Invalidate();

@@ -27,6 +27,9 @@ class CEdbsStore {
                 int checkFlags);
   int GetRecordCount() const { return static_cast<int>(m_records.size()); }
   void DeleteRecord(int i);
+  // Removes every record outside the filter set (all of them when the set is empty) in one
+  // pass, keeping the order of the others, then clears the filter set.
+  void DeleteRecordsOutsideFilterSet();
   // Destroys every record; with a surface, draws the "delete" progress bar meanwhile. Empties
   // g_loadedFiles afterwards.
   void ClearAll(edbs::Canvas* dc = nullptr);

@@ -189,6 +189,20 @@ TEST_F(Dispatch, NegatedExtendAddsNonMatchesAndKeepsMembers) {
   EXPECT_EQ(g_store.IsInFilterSet(0), 0);
 }
 
+TEST_F(Dispatch, DeletingOutsideTheFilterSetKeepsTheMembersInOrder) {
+  for (int k = 1; k <= 5; ++k) Add(Object(k % 2 == 0), k);
+  Args({{"2", "2"}, {"5", "5"}});
+  g_store.ApplyFilterCriterion(1, 0, 0);
+  g_store.DeleteRecordsOutsideFilterSet();
+  ASSERT_EQ(g_store.GetRecordCount(), 2);
+  EXPECT_EQ(g_store.GetLineNumber(0), 2);
+  EXPECT_EQ(g_store.GetLineNumber(1), 5);
+  EXPECT_EQ(g_filterCount, 0);
+  EXPECT_EQ(g_store.IsInFilterSet(1), 0);
+  g_store.DeleteRecordsOutsideFilterSet();  // an empty set removes every record
+  EXPECT_EQ(g_store.GetRecordCount(), 0);
+}
+
 TEST_F(Dispatch, DeletingRecordsMovesTheLaterOnesUp) {
   Add(Object(false), 1);
   Add(Object(true), 2);
