@@ -26,13 +26,11 @@ constexpr int kExitCannotOpen = 2;
 class ConsolePrompt : public edbs::UserPrompt {
  public:
   void ShowMessage(const std::string& text) override {
-    messages.push_back(text);
     std::cerr << edbs::Cp1252ToUtf8(text) << ' ' << g_fileName << '\n';
   }
   edbs::PromptAnswer AskYesNo(const std::string&) override { return edbs::PromptAnswer::No; }
   std::string ChooseOpenFile(const std::string&, const std::string&) override { return {}; }
   std::string ChooseSaveFile(const std::string&, const std::string&) override { return {}; }
-  std::vector<std::string> messages;
 };
 
 void PrintHelp() {

@@ -19,12 +19,24 @@ std::string_view Tail(std::string_view s, std::size_t width) {
   return s.size() > width ? s.substr(s.size() - width) : s;
 }
 
-int ArgCount() {
+unsigned char FoldUpper(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
+  if (c == 0x9A || c == 0x9C || c == 0x9E) return static_cast<unsigned char>(c - 16);  // š œ ž
+  if (c == 0xFF) return 0x9F;                                                           // ÿ
+  return c;
+}
+
+}  // namespace
+
+int FilterArgCount() {
   if (g_filterArgCount < 0) return 0;
   return g_filterArgCount > kMaxFilterArgs ? kMaxFilterArgs : g_filterArgCount;
 }
 
-}  // namespace
+void MakeUpperCase(std::string& text) {
+  for (char& c : text) c = static_cast<char>(FoldUpper(static_cast<unsigned char>(c)));
+}
 
 void ResetFilterValues() {
   g_filterArgCount = 0;
@@ -45,14 +57,14 @@ int CompareNoCase(std::string_view a, std::string_view b) {
 }
 
 bool RangeTest(std::string_view f) {
-  for (int k = 0; k < ArgCount(); ++k) {
+  for (int k = 0; k < FilterArgCount(); ++k) {
     if (CompareNoCase(f, g_filterFrom[k]) >= 0 && CompareNoCase(f, g_filterTo[k]) <= 0) return true;
   }
   return false;
 }
 
 bool EqualityTest(std::string_view f) {
-  for (int k = 0; k < ArgCount(); ++k) {
+  for (int k = 0; k < FilterArgCount(); ++k) {
     if (f == g_filterFrom[k]) return true;
   }
   return false;
@@ -60,7 +72,7 @@ bool EqualityTest(std::string_view f) {
 
 bool TailRangeTest(std::string_view f, std::size_t width) {
   const std::string_view tf = Tail(f, width);
-  for (int k = 0; k < ArgCount(); ++k) {
+  for (int k = 0; k < FilterArgCount(); ++k) {
     if (CompareNoCase(tf, Tail(g_filterFrom[k], width)) >= 0 &&
         CompareNoCase(tf, Tail(g_filterTo[k], width)) <= 0) {
       return true;

@@ -17,6 +17,12 @@ struct CoordWindow {
 };
 extern CoordWindow g_coordWindow;
 
+// g_filterArgCount kept to 0..kMaxFilterArgs, the number of arguments the tests read.
+int FilterArgCount();
+
+// Upper case of ASCII and the Windows-1252 letters, in place (the case-insensitive text criterion).
+void MakeUpperCase(std::string& text);
+
 // Empties the argument list and the coordinate window.
 void ResetFilterValues();
 

@@ -16,21 +16,6 @@ bool IsOneOf(int type, std::initializer_list<int> types) {
   return std::find(types.begin(), types.end(), type) != types.end();
 }
 
-unsigned char ToUpper(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
-  if (c == 0x9A || c == 0x9C || c == 0x9E) return static_cast<unsigned char>(c - 16);  // š œ ž
-  if (c == 0xFF) return 0x9F;                                                           // ÿ
-  return c;
-}
-
-void MakeUpper(std::string& s) {
-  for (char& c : s) c = static_cast<char>(ToUpper(static_cast<unsigned char>(c)));
-}
-
-int FilterArgs() { return std::clamp(g_filterArgCount, 0, kMaxFilterArgs); }
-
-
 }  // namespace
 
 int CEdbsRecord::FillPartDetail(int i) const {
@@ -53,7 +38,7 @@ bool CEdbsRecord::AnyPartMatches(int criterion, std::initializer_list<int> types
 
 int CEdbsRecord::MatchFilter(int criterion) {
   bool match = false;
-  const int n = FilterArgs();
+  const int n = FilterArgCount();
   switch (criterion) {
     case 0:
       for (int k = 0; k < n && !match; ++k) match = m_fileIndex == TextToInt(g_filterFrom[k]);
@@ -117,12 +102,12 @@ int CEdbsRecord::MatchFilter(int criterion) {
     case 124: {
       if (criterion == 124) {
         // The filter values stay converted, as the dialog's next run expects.
-        for (int k = 0; k < n; ++k) MakeUpper(g_filterFrom[k]);
+        for (int k = 0; k < n; ++k) MakeUpperCase(g_filterFrom[k]);
       }
       for (std::size_t j = 0; j < m_parts.size() && !match; ++j) {
         int selector = -1;  // the search criterion answers with its full text
         std::string text = GetPartListText(static_cast<int>(j), selector);
-        if (criterion == 124) MakeUpper(text);
+        if (criterion == 124) MakeUpperCase(text);
         for (int k = 0; k < n && !match; ++k) match = std::string_view(text).starts_with(g_filterFrom[k]);
       }
       break;

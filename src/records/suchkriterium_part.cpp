@@ -51,11 +51,6 @@ const std::array<KeyInfo, CSuchkriteriumPart::kKeyCount> kKeys = {{
 constexpr std::array<int, CSuchkriteriumPart::kKeyCount> kDisplayOrder = {
     0, 1, 2, 3, 4, 5, 6, 7, 13, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25};
 
-int FilterArgCount() {
-  if (g_filterArgCount < 0) return 0;
-  return g_filterArgCount > kMaxFilterArgs ? kMaxFilterArgs : g_filterArgCount;
-}
-
 }  // namespace
 
 CSuchkriteriumPart::CSuchkriteriumPart(int& error, int infoNameIndex)

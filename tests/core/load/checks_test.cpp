@@ -36,8 +36,6 @@ class Checks : public ::testing::Test {
     return l;
   }
 
-  static std::string Framed(const std::string& l) { return l; }
-
   LineTable table;
   edbs::RecordingCanvas dc;
 };
