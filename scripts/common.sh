@@ -2,11 +2,13 @@
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="${SATZLUPE_BUILD_DIR:-$ROOT/build}"
+# Each compiler builds in a folder of its own (CXX=clang++ ./test.sh uses build-clang++).
+BUILD="${SATZLUPE_BUILD_DIR:-$ROOT/build${CXX:+-$(basename "$CXX")}}"
 JOBS="${SATZLUPE_JOBS:-2}"
 
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
           fonts-liberation gzip)
+case "${CXX:-}" in *clang*) PACKAGES+=(clang) ;; esac
 
 missing_packages() {
   local missing=()

@@ -16,6 +16,7 @@
 #include "store/edbs_store.h"
 #include "views/export.h"
 #include "views/settings.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ class ConsolePrompt : public edbs::UserPrompt {
 
 void PrintHelp() {
   std::cout << edbs::Cp1252ToUtf8(
-      "Aufruf:\n"
+      CP("Aufruf:\n"
       "  satzlupe-cli check DATEI...\n"
       "  satzlupe-cli export [--kurz|--lang] -o AUSGABE DATEI...\n"
       "\n"
@@ -48,7 +49,7 @@ void PrintHelp() {
       "        (Langform, mit --kurz die Kurzform; Windows-1252, CR LF).\n"
       "\n"
       "Ausgabe in UTF-8. Rückgabewert: 0 ohne Befund, 1 wenn eine Datei Fehler enthält,\n"
-      "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann.\n");
+      "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann.\n"));
 }
 
 // Loads one file as "Öffnen ..." (first) or "Hinzufügen ..." (further ones) would.

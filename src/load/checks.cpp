@@ -6,21 +6,22 @@
 #include "platform/canvas.h"
 #include "records/edbs_part.h"
 #include "store/keyword_tables.h"
+#include "platform/cp1252_literal.h"
 
 const std::array<const char*, kCheckRows + 1> kCheckLabels = {
     "",
-    "Zeilenlängen",
-    "Maximallänge 1988",
-    "Mindestlänge 24",
-    "Operationsschlüssel",
+    CP("Zeilenlängen"),
+    CP("Maximallänge 1988"),
+    CP("Mindestlänge 24"),
+    CP("Operationsschlüssel"),
     "Informationsnamen",
     "Wiederholungsfaktor ULOBNN/ULO8ALK/ULTANN/ULPUNN",
     "Wiederholungsfaktor ULOB0000/ULTA0000/ULPU0000",
     "Beginn des Suchkriteriums",
     "Reihenfolge der Folgesatzkennungen",
-    "Folgesätze besitzen den gleichen 'OP' und 'IN'",
+    CP("Folgesätze besitzen den gleichen 'OP' und 'IN'"),
     "Vorhandensein von AKND- und AEND-Satz",
-    "Reihenfolge der Sätze AKND/BKRT/BINF/OTEX/.../AEND",
+    CP("Reihenfolge der Sätze AKND/BKRT/BINF/OTEX/.../AEND"),
     "Analyse der Satzinhalte"};
 
 const std::array<int, kCheckRows + 1> kCheckRowY = {0, 175, 190, 205, 220, 235, 250, 265, 280, 295, 310, 325, 340, 375};
@@ -62,7 +63,7 @@ void CheckLineLength(LineTable& t, edbs::Canvas& dc) {
     const long long actual = static_cast<long long>(e.text.size());
     if (expected != actual) {
       Report(e, 1, kBitLineLength,
-             Message(e, "Zeilenlänge Zeilenlänge stimmt nicht! ( " + std::string(LengthField(e)) + " <=> " +
+             Message(e, CP("Zeilenlänge Zeilenlänge stimmt nicht! ( ") + std::string(LengthField(e)) + " <=> " +
                             std::to_string(actual - 12) + " )"));
     }
   });
@@ -72,7 +73,7 @@ void CheckMaxLength(LineTable& t, edbs::Canvas& dc) {
   RunRow(t, dc, 2, [](LineEntry& e) {
     if (LengthField(e) > std::string_view("1988")) {
       Report(e, 2, kBitMaxLength,
-             Message(e, "maxima.LängeDie maximale Länge stimmt nicht " + std::string(LengthField(e)) + " >1988!"));
+             Message(e, CP("maxima.LängeDie maximale Länge stimmt nicht ") + std::string(LengthField(e)) + " >1988!"));
     }
   });
 }
@@ -81,7 +82,7 @@ void CheckMinLength(LineTable& t, edbs::Canvas& dc) {
   RunRow(t, dc, 3, [](LineEntry& e) {
     if (LengthField(e) < std::string_view("0024")) {
       Report(e, 3, kBitMinLength,
-             Message(e, "minima.LängeDie minimale Länge stimmt nicht " + std::string(LengthField(e)) + " <0024!"));
+             Message(e, CP("minima.LängeDie minimale Länge stimmt nicht ") + std::string(LengthField(e)) + " <0024!"));
     }
   });
 }
@@ -91,7 +92,7 @@ void CheckOpKey(LineTable& t, edbs::Canvas& dc) {
     e.opKeyIndex = static_cast<std::uint16_t>(LookupOpKey(OpKeyField(e)));
     if (e.opKeyIndex == kUnknownOpKey) {
       Report(e, 4, kBitOpKey,
-             Message(e, "Op.schlüsselOperationsschlüssel unbekannt! (" + std::string(OpKeyField(e)) + ")"));
+             Message(e, CP("Op.schlüsselOperationsschlüssel unbekannt! (") + std::string(OpKeyField(e)) + ")"));
     }
   });
 }
@@ -111,7 +112,7 @@ void CheckSearchBegin(LineTable& t, edbs::Canvas& dc) {
     if (LengthField(e) < BeginField(e)) {
       Report(e, 8, kBitSearchBegin,
              Message(e, "Beginn SK   Beginn des Suchkriteriums (" + std::string(BeginField(e)) +
-                            ") größer Zeilenlänge (" + std::string(LengthField(e)) + ")!"));
+                            CP(") größer Zeilenlänge (") + std::string(LengthField(e)) + ")!"));
     }
   });
 }
@@ -139,7 +140,7 @@ void CheckContinuationOrder(LineTable& t, edbs::Canvas& dc) {
     switch (error) {
       case 1:
         Report(e, 9, kBitContinuation,
-               Message(e, std::string("Folgesatz   <") + c + "> unzulässiges Zeichen als Folgesatzkennung!"));
+               Message(e, std::string("Folgesatz   <") + c + CP("> unzulässiges Zeichen als Folgesatzkennung!")));
         break;
       case 2:
         Report(e, 9, kBitContinuation, Message(e, "Folgesatz   Letzter Folgesatz nicht mit E!"));
@@ -171,7 +172,7 @@ void CheckSameKeys(LineTable& t, edbs::Canvas& dc) {
     } else if (c == 'F' || c == 'f' || c == 'E' || c == 'e') {
       const LineEntry& s = t[start];
       if (s.opKeyIndex != e.opKeyIndex) {
-        Report(e, 10, kBitSameKeys, Message(e, "Folgesatz   Operationsschlüssel ungleich dem Anfangssatz!"));
+        Report(e, 10, kBitSameKeys, Message(e, CP("Folgesatz   Operationsschlüssel ungleich dem Anfangssatz!")));
       }
       if (s.infoNameIndex != e.infoNameIndex) {
         Report(e, 10, kBitSameKeys, Message(e, "Folgesatz   Informationsname ungleich dem Anfangssatz!"));
@@ -203,10 +204,10 @@ void CheckRecordOrder(LineTable& t, edbs::Canvas& dc) {
     LineEntry& e = t[i];
     const int k = e.opKeyIndex;
     if (k == kAKND) {
-      Report(e, 12, kBitOrder, Message(e, "Reihenfolge AKND-Satz muß 1.Satz sein!"));
+      Report(e, 12, kBitOrder, Message(e, CP("Reihenfolge AKND-Satz muß 1.Satz sein!")));
       dataSeen = 1;
     } else if (k == kAEND) {
-      Report(e, 12, kBitOrder, Message(e, "Reihenfolge AEND-Satz muß letzter Satz sein!"));
+      Report(e, 12, kBitOrder, Message(e, CP("Reihenfolge AEND-Satz muß letzter Satz sein!")));
       dataSeen = 1;
     } else if (k == kBINF || k == kBKRT || k == kOTEX) {
       if (dataSeen == 1) {

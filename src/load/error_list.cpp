@@ -2,6 +2,7 @@
 
 #include "records/edbs_part.h"
 #include "store/keyword_tables.h"
+#include "platform/cp1252_literal.h"
 
 std::vector<std::string> g_errorMessages;
 std::vector<std::string> g_errorRecords;
@@ -31,7 +32,7 @@ std::string FormatAnalysisMessage(int lineNumber, int code) {
       return Format("%8dSatzanalyse Analyse-Fehler %d (unerwartetes Satzende bei Suchkriterium(AN))!", lineNumber,
                     code);
     case 251:
-      return Format("%8dSatzanalyse Analyse-Fehler %d (Verknüpfung ungleich AS oder AN bei Suchkriterium)!",
+      return Format(CP("%8dSatzanalyse Analyse-Fehler %d (Verknüpfung ungleich AS oder AN bei Suchkriterium)!"),
                     lineNumber, code);
     case 252:
       return Format("%8dSatzanalyse Analyse-Fehler %d (unerwartetes Satzende bei Suchkriterium(EQ))!", lineNumber,

@@ -15,6 +15,7 @@
 #include "store/edbs_store.h"
 #include "views/settings.h"
 #include "views/view_state.h"
+#include "platform/cp1252_literal.h"
 
 int g_pendingAction = kPendingNothing;
 std::string g_fileName;
@@ -45,14 +46,14 @@ edbs::Font LoadScreenFont() {
 
 void DrawStaticScreen(edbs::Canvas& dc) {
   dc.Rectangle(50, 50, 750, 140);
-  dc.TextOut(120, 55, "Vorhandene Daten löschen");
+  dc.TextOut(120, 55, CP("Vorhandene Daten löschen"));
   dc.Rectangle(119, 71, 721, 83);
   dc.TextOut(120, 85, "Datei " + edbs::NativePathToText(g_fileName) + " lesen!");
   dc.Rectangle(119, 101, 721, 113);
   dc.Rectangle(50, 150, 750, 360);
   dc.MoveTo(50, 170);
   dc.LineTo(750, 170);
-  dc.TextOut(70, 155, "Fehler     Prüfung");
+  dc.TextOut(70, 155, CP("Fehler     Prüfung"));
   for (int row = 1; row <= 12; ++row) dc.TextOut(120, kCheckRowY[row], kCheckLabels[row]);
   dc.Rectangle(50, 370, 750, 425);
   dc.TextOut(120, 375, kCheckLabels[13]);
@@ -202,7 +203,7 @@ void ReadFileSize() {
   std::uintmax_t size = 0;
   if (!ec && std::filesystem::is_regular_file(status)) size = std::filesystem::file_size(g_fileName, ec);
   if (ec || !std::filesystem::is_regular_file(status)) {
-    edbs::Prompt().ShowMessage("Probleme beim Lesen der Dateilänge!");
+    edbs::Prompt().ShowMessage(CP("Probleme beim Lesen der Dateilänge!"));
     g_fileSize = kUnknownFileSize;
     return;
   }
@@ -217,7 +218,7 @@ std::string LinesReadText() {
 }
 
 std::string RecordsParsedText() {
-  return Format("%lld EDBS-Sätze mit %lld Aggregaten", static_cast<long long>(g_edbsLineCount),
+  return Format(CP("%lld EDBS-Sätze mit %lld Aggregaten"), static_cast<long long>(g_edbsLineCount),
                 static_cast<long long>(g_aggregateCount));
 }
 

@@ -1,6 +1,7 @@
 #include "records/attribute_parts.h"
 
 #include "records/filter_values.h"
+#include "platform/cp1252_literal.h"
 
 CUlta0000Part::CUlta0000Part(int& error) : CEdbsPart(kPtUlta0000) {
   error = 0;
@@ -19,8 +20,8 @@ int CUlta0000Part::FillDetail() const {
   DetailTable.Set(0, "ULTA0000", "Attributkennzeichen und Verwaltung", "");
   DetailTable.Set(1, "DLTA0001", "Objektnummer:", m_objectNumber.View());
   DetailTable.Set(2, "DLTA0002", "Objektteilnummer:", m_objectPartNumber.View());
-  DetailTable.Set(3, "DLTA0003", "Prüfzeichen:", m_checkChar.View());
-  DetailTable.Set(4, "DLTA0004", "Aktualität:", m_currency.View());
+  DetailTable.Set(3, "DLTA0003", CP("Prüfzeichen:"), m_checkChar.View());
+  DetailTable.Set(4, "DLTA0004", CP("Aktualität:"), m_currency.View());
   return 4;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <utility>
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -14,11 +15,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kGeometr
     {"30", "30 (Klothoide oder andere Kurve)"},
     {"41", "41 (Spline)"},
     {"51", "51 (Einzelpunkt / Symbol in Standardausrichtung)"},
-    {"52", "52 (Repräsentant für Punkthaufen / Symbol)"},
+    {"52", CP("52 (Repräsentant für Punkthaufen / Symbol)")},
     {"53", "53 (Einzelpunkt / Symbol in besonderer Ausrichtung)"},
     {"61", "61 (Matrixwert)"},
     {"63", "63 (Matrixwert - Runlength)"},
-    {"91", "91 (Flächendefinition)"},
+    {"91", CP("91 (Flächendefinition)")},
     {"92", "92 (Linienkette)"},
     {"93", "93 (Linienschar)"},
 }};
@@ -35,13 +36,13 @@ std::string GeometryKindText(std::string_view kind) {
 std::string SplineKindText(char c) {
   switch (c) {
     case '1':
-      return "1 (kein Stützpunkt im Kurvenauslauf)";
+      return CP("1 (kein Stützpunkt im Kurvenauslauf)");
     case '2':
-      return "2 (2 Stützpunkte im Kurvenauslauf des Anfangspunktes)";
+      return CP("2 (2 Stützpunkte im Kurvenauslauf des Anfangspunktes)");
     case '3':
-      return "3 (2 Stützpunkte im Kurvenauslauf des Endpunktes)";
+      return CP("3 (2 Stützpunkte im Kurvenauslauf des Endpunktes)");
     case '4':
-      return "4 (je 2 Stützpunkte im K. des Anfangs- und Endpunktes)";
+      return CP("4 (je 2 Stützpunkte im K. des Anfangs- und Endpunktes)");
     case '5':
       return "5 (geschlossene Kurve)";
     default:

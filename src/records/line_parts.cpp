@@ -6,6 +6,7 @@
 #include "records/filter_values.h"
 #include "records/kind_texts.h"
 #include "records/point_field.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -69,9 +70,9 @@ CUlob0000Part::CUlob0000Part(int& error) : CLinePointPart(kPtUlob0000) {
 }
 
 int CUlob0000Part::FillDetail() const {
-  DetailTable.Set(0, "ULOB0000", "Grundrißkennzeichen / Anfangspunkt der Linie", "");
+  DetailTable.Set(0, "ULOB0000", CP("Grundrißkennzeichen / Anfangspunkt der Linie"), "");
   FillPointRows("DLOB0001", "DLOB0002");
-  DetailTable.Set(4, "DLOB0003", "Prüfzeichen:", m_checkChar.View());
+  DetailTable.Set(4, "DLOB0003", CP("Prüfzeichen:"), m_checkChar.View());
   return 4;
 }
 
@@ -125,7 +126,7 @@ CUlob1200Part::CUlob1200Part(int& error) : CLinePointPart(kPtUlob1200) {
 }
 
 int CUlob1200Part::FillDetail() const {
-  DetailTable.Set(0, "ULOB1200", "Stützpunkt", "");
+  DetailTable.Set(0, "ULOB1200", CP("Stützpunkt"), "");
   DetailTable.Set(1, "DLOB1201", "", "");
   DetailTable.Set(2, "DLOB1202", "", "");
   DetailTable.Set(3, "", "", FormatPoint(m_pointHead.Str() + m_pointTail.Str()));

@@ -2,6 +2,7 @@
 
 #include "records/filter_values.h"
 #include "store/keyword_tables.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 constexpr std::size_t kUlob2000Width = 26;
@@ -34,7 +35,7 @@ int CUlob2000Part::FillDetail() const {
   DetailTable.Set(0, PartTypeName(m_type), "Funktion des Objektes", "");
   DetailTable.Set(1, "DLOB2001", "Folie:", m_layer.View());
   DetailTable.Set(2, "DLOB2002", "Objektart:", m_objectKind.View());
-  DetailTable.Set(3, "DLOB2003", "Aktualität:", m_currency.View());
+  DetailTable.Set(3, "DLOB2003", CP("Aktualität:"), m_currency.View());
   DetailTable.Set(4, "DLOB2004", "Objekttyp:", m_objectTypeChar.View());
   DetailTable.Set(5, "DLOB2005", "Objektnummer:", m_objectNumber.View());
   if (!IsFullVariant()) {
@@ -43,7 +44,7 @@ int CUlob2000Part::FillDetail() const {
   }
   DetailTable.Set(6, "DLOB2006", "Modelltyp:", m_modelType.View());
   DetailTable.Set(7, "DLOB2007", "Entstehungsdatum:", m_creationDate.View());
-  DetailTable.Set(8, "DLOB2008", "Änderungshinweis:", m_changeNote.View());
+  DetailTable.Set(8, "DLOB2008", CP("Änderungshinweis:"), m_changeNote.View());
   return 8;
 }
 

@@ -1,6 +1,7 @@
 #include "records/operation_parts.h"
 
 #include "records/point_field.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -133,9 +134,9 @@ int CUlodatumPart::FillDetail() const {
       std::string(Mid(time, 0, 2)).append(":").append(Mid(time, 2, 2)).append(":").append(Mid(time, 4, 2));
   // The title carries the element name ULODAT00, not the part type name.
   DetailTable.Set(0, "ULODAT00", "Datum", "");
-  DetailTable.Set(1, "", "Prüfzeichen:", m_dateCheckChar.View());
+  DetailTable.Set(1, "", CP("Prüfzeichen:"), m_dateCheckChar.View());
   DetailTable.Set(2, "", "Datum:", shownDate);
-  DetailTable.Set(3, "", "Prüfzeichen:", m_timeCheckChar.View());
+  DetailTable.Set(3, "", CP("Prüfzeichen:"), m_timeCheckChar.View());
   DetailTable.Set(4, "", "Uhrzeit:", shownTime);
   return 4;
 }

@@ -1,6 +1,7 @@
 #include "records/order_header_part.h"
 
 #include <iterator>
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -19,15 +20,15 @@ constexpr OrderRow kOrderRows[] = {
     {"DLQA0001", "- Dienststelle:", 0, 14},
     {"DLQA0002", "- Auftragsnummer:", 14, 5},
     {"DLQA0003", "- weitere Gliederung:", 19, 1},
-    {"DLQA1000", "Prüfzeichen:", 20, 1},
+    {"DLQA1000", CP("Prüfzeichen:"), 20, 1},
     {"DLQA2000", "Auftragsart:", 21, 1},
-    {"DLQA3000", "Aktualität des Auftrags:", 22, 2},
+    {"DLQA3000", CP("Aktualität des Auftrags:"), 22, 2},
     {"DLQA4000", "Integrationshinweis:", 24, 1},
     {"DLQA5000", "Nr der Bezirksgrundst.-DB:", 25, 2},
     {"DLQA7000", "Auftragshinweis/Steuerung:", 27, 11},
     {"DLQA8001", "- Auftragskennung:", 38, 1},
-    {"DLQA8002", "- Benutz-,Fortführungsart:", 39, 8},
-    {"DLQA8003", "- Text für Ausgabe:", 47, 32},
+    {"DLQA8002", CP("- Benutz-,Fortführungsart:"), 39, 8},
+    {"DLQA8003", CP("- Text für Ausgabe:"), 47, 32},
     {"DLQA8004", "- Verarbeitungsmodus:", 79, 2},
     {"DLQA8005", "- Anzahl Ausfertigungen:", 81, 2},
     {"", "Auftragsinhalt", 0, 0},
@@ -42,21 +43,21 @@ constexpr OrderRow kOrderRows[] = {
     {"DLQA9001", "- Ausgabe:", 145, 1},
     {"DLQA9002", "- Ergeb. des Verarb.schr.:", 146, 1},
     {"DLQA9003", "- Art des Verarb.schr.:", 147, 1},
-    {"DLQAA000", "Höchste Satznr weit.Sätze:", 148, 6},
-    {"DLQAB000", "Anzahl der weiteren Sätze:", 154, 6},
+    {"DLQAA000", CP("Höchste Satznr weit.Sätze:"), 148, 6},
+    {"DLQAB000", CP("Anzahl der weiteren Sätze:"), 154, 6},
     {"", "Datumsangaben", 0, 0},
     {"DLQAC001", "- Ersteintrag Auftragb-LK:", 160, 6},
     {"DLQAC002", "- Letzte Verarbeitung:", 166, 6},
     {"DLQAC003", "- Ausgabe des erled.Auftr:", 172, 6},
-    {"DLQAE000", "Zuständige Stelle-Punktnr:", 178, 14},
-    {"DLQAF000", "Plausibilitätssteuerung:", 192, 12},
-    {"DLQAG000", "Hinweis für Geom.behandl.:", 204, 1},
+    {"DLQAE000", CP("Zuständige Stelle-Punktnr:"), 178, 14},
+    {"DLQAF000", CP("Plausibilitätssteuerung:"), 192, 12},
+    {"DLQAG000", CP("Hinweis für Geom.behandl.:"), 204, 1},
     {"", "Folgeverarbeitung", 0, 0},
     {"DLQAH001", "- log. Terminalname Daten:", 205, 8},
     {"DLQAH002", "- Folgeprogramm Daten:", 213, 8},
     {"DLQAH003", "- log. Terminalname Proto:", 221, 8},
     {"DLQAH004", "- Folgeprogramm Protokoll:", 229, 8},
-    {"DLQAK000", "Prioritätssteuerung:", 237, 1},
+    {"DLQAK000", CP("Prioritätssteuerung:"), 237, 1},
     {"DLQAL000", "Auftragssteuerung:", 238, 10},
     {"DLQAM000", "Antragsnummer:", 248, 10},
     // Long form only.

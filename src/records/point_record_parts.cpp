@@ -4,6 +4,7 @@
 #include <span>
 
 #include "records/filter_values.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -40,16 +41,16 @@ constexpr DetailRow kUlpu0000Rows[] = {
     {"DLPU0001", "- Numerierungsbezirk:", 8},
     {"DLPU0002", "- Punktart:", 1},
     {"DLPU0003", "- Punktnummer:", 5},
-    {"DLPU0004", "Prüfzeichen:", 1},
+    {"DLPU0004", CP("Prüfzeichen:"), 1},
     {"DLPU0005", "Punktstatus:", 1},
-    {"DLPU0006", "zuständige Stelle:", 7},
-    {"DLPU0007", "Aktualität des Punktes:", 2},
-    {"DLPU0008", "Spezielle Aktualität:", 2},
+    {"DLPU0006", CP("zuständige Stelle:"), 7},
+    {"DLPU0007", CP("Aktualität des Punktes:"), 2},
+    {"DLPU0008", CP("Spezielle Aktualität:"), 2},
     {"DLPU0009", "Vermarkungsart:", 3},
     {"DLPU000A", "Bemerkung zur Vermarkung:", 4},
     {"DLPU000B", "Entstehung des Punktes:", 15},
     {"DLPU000C", "Untergang des Punktes:", 15},
-    {"DLPU000D", "Kennung für Bemerkung:", 1},
+    {"DLPU000D", CP("Kennung für Bemerkung:"), 1},
 };
 constexpr FilterField kUlpu0000Filters[] = {
     {9, 0, 8},    // Numerierungsbezirk
@@ -60,8 +61,8 @@ constexpr FilterField kUlpu0000Filters[] = {
 };
 
 constexpr DetailRow kUlpu1000Rows[] = {
-    {"ULPU1000", "Hinweis aus Meßeinheit", 0},
-    {"DLPU0001", "Hinweis aus Meßeinheit:", 16},
+    {"ULPU1000", CP("Hinweis aus Meßeinheit"), 0},
+    {"DLPU0001", CP("Hinweis aus Meßeinheit:"), 16},
 };
 
 constexpr DetailRow kUlpu2000Rows[] = {
@@ -73,22 +74,22 @@ constexpr DetailRow kUlpu2000Rows[] = {
     {"", "Lagegenauigkeit mit", 0},
     {"DLPU2004", "- Art der Lagegenauigkeit:", 1},
     {"DLPU2005", "- Wert der Lagegenauigkeit:", 8},
-    {"DLPU2006", "Lagezuverlässigkeit:", 1},
+    {"DLPU2006", CP("Lagezuverlässigkeit:"), 1},
     {"", "Berechnungshinweis Lage mit", 0},
     {"DLPU2007", "- Jahr der Berechnung:", 3},
     {"DLPU2008", "- Aktenhinweis:", 9},
 };
 
 constexpr DetailRow kUlpu3000Rows[] = {
-    {"ULPU3000", "Höhe", 0},
-    {"DLPU3001", "Höhenstatus:", 3},
-    {"DLPU3002", "Höhenangabe:", 8},
-    {"DLPU3003", "Jahr, Monat der Höhenmessung:", 5},
-    {"", "Höhengenauigkeit mit", 0},
-    {"DLPU3004", "- Art der Höhengenauigkeit:", 1},
-    {"DLPU3005", "- Wert der Höhengenauigkeit:", 4},
-    {"DLPU3006", "Höhenzuverlässigkeit:", 1},
-    {"", "Berechnungshinweis Höhe mit", 0},
+    {"ULPU3000", CP("Höhe"), 0},
+    {"DLPU3001", CP("Höhenstatus:"), 3},
+    {"DLPU3002", CP("Höhenangabe:"), 8},
+    {"DLPU3003", CP("Jahr, Monat der Höhenmessung:"), 5},
+    {"", CP("Höhengenauigkeit mit"), 0},
+    {"DLPU3004", CP("- Art der Höhengenauigkeit:"), 1},
+    {"DLPU3005", CP("- Wert der Höhengenauigkeit:"), 4},
+    {"DLPU3006", CP("Höhenzuverlässigkeit:"), 1},
+    {"", CP("Berechnungshinweis Höhe mit"), 0},
     {"DLPU3007", "- Jahr der Berechnung:", 3},
     {"DLPU3008", "- Aktenhinweis", 9},
 };
@@ -101,7 +102,7 @@ constexpr DetailRow kUlpu4000Rows[] = {
     {"", "Schweregenauigkeit mit", 0},
     {"DLPU4004", "- Art der Schweregenauigkeit:", 1},
     {"DLPU4005", "- Wert der Schweregenauigkeit:", 4},
-    {"DLPU4006", "Schwerezuverlässigkeit:", 1},
+    {"DLPU4006", CP("Schwerezuverlässigkeit:"), 1},
     {"", "Berechnunghinweis Schwere mit", 0},
     {"DLPU4007", "- Jahr der Berechnung:", 3},
     {"DLPU4008", "- Aktenhinweis:", 9},
@@ -117,25 +118,25 @@ constexpr DetailRow kUlpu5000Rows[] = {
 constexpr DetailRow kUlpu6000Rows[] = {
     {"DLPU6000", "Festpunkt-Verwaltung", 0},
     {"DLPU6001", "Ordnung des Festpunktes:", 1},
-    {"", "Stabilität mit", 0},
-    {"DLPU6002", "- Güte der Stabilität:", 1},
-    {"DLPU6003", "- Güte des Trägers der Marke:", 1},
-    {"DLPU6004", "- Topographie und Umwelteinflüsse:", 1},
-    {"DLPU6005", "- Güte des Baugrundes:", 1},
-    {"DLPU6006", "- Geologische Stabilität:", 1},
+    {"", CP("Stabilität mit"), 0},
+    {"DLPU6002", CP("- Güte der Stabilität:"), 1},
+    {"DLPU6003", CP("- Güte des Trägers der Marke:"), 1},
+    {"DLPU6004", CP("- Topographie und Umwelteinflüsse:"), 1},
+    {"DLPU6005", CP("- Güte des Baugrundes:"), 1},
+    {"DLPU6006", CP("- Geologische Stabilität:"), 1},
     {"DLPU6007", "- Grundwasserstand:", 1},
     {"DLPU6008", "- Grundwasserschwankung:", 1},
-    {"DLPU6009", "- Höhenstabilität aus Wiederholungsmessungen:", 1},
-    {"DLPU600A", "Veränderung:", 1},
-    {"DLPU600B", "Letzte Überwachung / Überprüfung:", 5},
+    {"DLPU6009", CP("- Höhenstabilität aus Wiederholungsmessungen:"), 1},
+    {"DLPU600A", CP("Veränderung:"), 1},
+    {"DLPU600B", CP("Letzte Überwachung / Überprüfung:"), 5},
     {"DLPU600C", "Darstellungshinweis:", 2},
-    {"DLPU600D", "Schwerestabilität aus Wiederholungsmessungen:", 1},
-    {"DLPU600E", "Lagestabilität aus Wiederholungsmessungen:", 1},
+    {"DLPU600D", CP("Schwerestabilität aus Wiederholungsmessungen:"), 1},
+    {"DLPU600E", CP("Lagestabilität aus Wiederholungsmessungen:"), 1},
 };
 
 constexpr DetailRow kUlpu6100Rows[] = {
-    {"ULPU6100", "Name, nähere Lagebezeichnung", 0},
-    {"DLPU6101", "Name, nähere Lagebezeichnung:", 36},
+    {"ULPU6100", CP("Name, nähere Lagebezeichnung"), 0},
+    {"DLPU6101", CP("Name, nähere Lagebezeichnung:"), 36},
 };
 
 constexpr DetailRow kUlpu7000Rows[] = {
@@ -149,7 +150,7 @@ constexpr DetailRow kUlpu7000Rows[] = {
     {"", "Positionsgenauigkeit mit", 0},
     {"DLPU7006", "- Art der Positionsgenauigkeit:", 1},
     {"DLPU7007", "- Wert der Positionsgenauigkeit:", 12},
-    {"DLPU7008", "Postionszuverlässigkeit:", 1},
+    {"DLPU7008", CP("Postionszuverlässigkeit:"), 1},
     {"", "Berechnungshinweis Position mit", 0},
     {"DLPU7009", "Jahr der Berechnung:", 3},
     {"DLPU700A", "Aktenhinweis:", 9},

@@ -1,6 +1,7 @@
 #include "records/satzanfang_part.h"
 
 #include "records/filter_values.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 constexpr std::size_t kWidth = 36;
@@ -27,13 +28,13 @@ CSatzanfangPart::CSatzanfangPart(int& error) : CEdbsPart(kPtAnfang) {
 int CSatzanfangPart::FillDetail() const {
   DetailTable.Set(0, "Satzanfang", "", "");
   DetailTable.Set(1, "SA", "Anfang des EDBS-Satzes:", m_recordStart.View());
-  DetailTable.Set(2, "SL", "Länge des EDBS-Satzes:", m_recordLength.View());
+  DetailTable.Set(2, "SL", CP("Länge des EDBS-Satzes:"), m_recordLength.View());
   DetailTable.Set(3, "SL", "Anfang des Suchkriteriums:", m_searchStart.View());
-  DetailTable.Set(4, "OP", "Operationsschlüssel:", m_opKey.View());
+  DetailTable.Set(4, "OP", CP("Operationsschlüssel:"), m_opKey.View());
   DetailTable.Set(5, "QU", "EDBS-Satznummer:", m_recordNumber.View());
-  DetailTable.Set(6, "QU", "Zugehörigkeitsfunktion:", m_membership.View());
+  DetailTable.Set(6, "QU", CP("Zugehörigkeitsfunktion:"), m_membership.View());
   DetailTable.Set(7, "QU", "Editierfunktion:", m_editFunction.View());
-  DetailTable.Set(8, "QU", "Quittierschlüssel:", m_ackKey.View());
+  DetailTable.Set(8, "QU", CP("Quittierschlüssel:"), m_ackKey.View());
   DetailTable.Set(9, "IN", "Informationsname:", m_infoName.View());
   return 9;
 }

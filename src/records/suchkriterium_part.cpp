@@ -5,6 +5,7 @@
 #include "records/filter_values.h"
 #include "records/point_field.h"
 #include "store/keyword_tables.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -20,29 +21,29 @@ using P = CSuchkriteriumPart;
 const std::array<KeyInfo, CSuchkriteriumPart::kKeyCount> kKeys = {{
     {8, &P::m_numberingDistrict, "Numerierungsbezirk ="},           // DLOB0001
     {12, &P::m_coordinate, "Koordinate ="},                          // DLOB0002
-    {1, &P::m_checkChar, "Prüfzeichen ="},                           // DLOB0003
-    {2, &P::m_currency, "Aktualität ="},                             // DLOB2003
+    {1, &P::m_checkChar, CP("Prüfzeichen =")},                           // DLOB0003
+    {2, &P::m_currency, CP("Aktualität =")},                             // DLOB2003
     {7, &P::m_objectNumber, "Objektnummer ="},                       // DLOB2005
     {2, &P::m_modelType, "Modelltyp ="},                             // DLOB2006
     {2, &P::m_infoKind, "Art der besonderen Information ="},         // DLOB2101
     {33, &P::m_objectName, "Objektname ="},                          // DLOB2104
     {7, &P::m_objectNumber, "Objektnummer ="},                       // DLTA0001
     {3, &P::m_partNumber, "Objektteilnummer ="},                     // DLTA0002
-    {1, &P::m_checkChar, "Prüfzeichen ="},                           // DLTA0003
-    {2, &P::m_currency, "Aktualität ="},                             // DLTA0004
+    {1, &P::m_checkChar, CP("Prüfzeichen =")},                           // DLTA0003
+    {2, &P::m_currency, CP("Aktualität =")},                             // DLTA0004
     {4, &P::m_attributeType, "Attributtyp ="},                       // DLTA1001
     {3, &P::m_partNumber, "Objektteilnummer ="},                     // DLOBJTNR
     {8, &P::m_numberingDistrict, "Numerierungsbezirk ="},           // DLPU0001
     {1, &P::m_pointKind, "Punktart ="},                              // DLPU0002
     {5, &P::m_pointNumber, "Punktnummer ="},                         // DLPU0003
-    {1, &P::m_checkChar, "Prüfzeichen ="},                           // DLPU0004
-    {2, &P::m_currency, "Aktualität ="},                             // DLPU0007
+    {1, &P::m_checkChar, CP("Prüfzeichen =")},                           // DLPU0004
+    {2, &P::m_currency, CP("Aktualität =")},                             // DLPU0007
     {3, &P::m_planStatus, "Lagestatus ="},                           // DLPU2001
-    {3, &P::m_heightStatus, "Höhenstatus ="},                        // DLPU3001
+    {3, &P::m_heightStatus, CP("Höhenstatus =")},                        // DLPU3001
     {3, &P::m_gravityStatus, "Schwerestatus ="},                     // DLPU4001
     {1, &P::m_rowNumber, "Zeilennummer ="},                          // DLPU5001
     {1, &P::m_controlPointOrder, "Ordnung des Festpunkts ="},        // DLPU6001
-    {36, &P::m_locationText, "Nähere Lagebezeichnung ="},            // DLPU6101
+    {36, &P::m_locationText, CP("Nähere Lagebezeichnung =")},            // DLPU6101
     {3, &P::m_positionStatus, "Positionsstatus ="},                  // DLPU7001
 }};
 
@@ -103,7 +104,7 @@ int CSuchkriteriumPart::FillDetail() const {
 
 std::string CSuchkriteriumPart::GetListText(int selector) const {
   if (selector >= 0 && selector < kKeyCount) return HasKey(selector) ? Slot(selector) : std::string();
-  if (selector != -1) return "unerlaubter Index für Suchkriterium";
+  if (selector != -1) return CP("unerlaubter Index für Suchkriterium");
   std::string text;
   for (const int k : kDisplayOrder) {
     if (!HasKey(k)) continue;

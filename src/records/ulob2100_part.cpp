@@ -5,6 +5,7 @@
 #include "records/filter_values.h"
 #include "records/kind_texts.h"
 #include "store/keyword_tables.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -35,12 +36,12 @@ constexpr KeyPiece k0F[] = {{"Katasteramt:", 2, 2}, {"Gemeinde:", 4, 2}, {"Gemar
 constexpr KeyPiece kFS[] = {{"Land:", 2, 2},
                             {"Gemarkung:", 4, 4},
                             {"Flur:", 8, 3},
-                            {"Flurstücksnr. Zähler:", 11, 5},
-                            {"Flurstücksnr. Nenner:", 16, 3},
-                            {"Flurstück Folgenr:", 19, 2}};
+                            {CP("Flurstücksnr. Zähler:"), 11, 5},
+                            {CP("Flurstücksnr. Nenner:"), 16, 3},
+                            {CP("Flurstück Folgenr:"), 19, 2}};
 constexpr KeyPiece kFB[] = {{"Katasteramt:", 2, 2}, {"Gemeinde:", 4, 2},
                             {"Gemarkung:", 6, 2},   {"Flur:", 8, 2},
-                            {"Flurstücksnr. Zähler:", 10, 4}, {"Flurstücksnr. Nenner:", 14, 3}};
+                            {CP("Flurstücksnr. Zähler:"), 10, 4}, {CP("Flurstücksnr. Nenner:"), 14, 3}};
 constexpr KeyPiece kLA[] = {{"Gemeinde:", 2, 12}, {"Lagebezeichnung:", 14, 2}};
 constexpr KeyPiece kPoint[] = {{"Numerierungsbezirk:", 2, 8}, {"Punktart:", 10, 1}, {"Punktnummer:", 11, 5}};
 constexpr KeyPiece kSB[] = {{"Land:", 2, 2},     {"Regierungsbezirk:", 4, 1}, {"Kreis:", 5, 2},
@@ -146,7 +147,7 @@ int CUlob2100Part::FillDetail() const {
   if (kind == "21") {
     row4("freie Beschriftung:", Left(t, 31));
   } else if (kind == "22") {
-    row4("Schlüssel der Strasse:", Left(t, 17));
+    row4(CP("Schlüssel der Strasse:"), Left(t, 17));
   } else if (kind == "23") {
     row4("freie Beschriftung:", Left(t, 17));
   } else if (kind == "24") {
@@ -158,20 +159,20 @@ int CUlob2100Part::FillDetail() const {
   } else if (kind == "25") {
     row4("Standardschriftzusatz:", Left(t, 31));
   } else if (kind == "29") {
-    row4("Objekthöhe:", Left(t, 31));
+    row4(CP("Objekthöhe:"), Left(t, 31));
   } else if (kind == "31" || kind == "32") {
     row4("Objektausgestaltung:", "keine Belegung");
   } else if (kind == "41" || kind == "42") {
     const bool upper = kind == "41";
-    d.SetLabel(0, upper ? "Information zum hierarchisch übergeordneten Objekt"
+    d.SetLabel(0, upper ? CP("Information zum hierarchisch übergeordneten Objekt")
                         : "Information zum hierarchisch untergeordneten Objekt");
-    d.SetLabel(2, upper ? "Objektnr. des übergeordneten Objekts:" : "Objektnr. des untergeordneten Objekts:");
+    d.SetLabel(2, upper ? CP("Objektnr. des übergeordneten Objekts:") : "Objektnr. des untergeordneten Objekts:");
     d.SetValue(2, Left(t, 10));
     return 2;
   } else if (kind == "44") {
     const std::string_view nameKind = Left(t, 2);
     std::string_view shown = nameKind;
-    if (nameKind == "KN") shown = "KN (Straßenbezeichnung)";
+    if (nameKind == "KN") shown = CP("KN (Straßenbezeichnung)");
     if (nameKind == "GN") shown = "GN (Geographischer Name)";
     if (nameKind == "ZN") shown = "ZN (Zweitname)";
     d.SetLabel(0, "Atkis-Namen");
@@ -183,9 +184,9 @@ int CUlob2100Part::FillDetail() const {
   } else if (kind == "45") {
     d.SetLabel(0, "Matrixmerkamle");
     d.SetTag(7, "DLOB2107");
-    d.SetLabel(2, "Auflösung der Zeilen:");
+    d.SetLabel(2, CP("Auflösung der Zeilen:"));
     d.SetValue(2, Left(t, 3));
-    d.SetLabel(3, "Auflösung der Spalten:");
+    d.SetLabel(3, CP("Auflösung der Spalten:"));
     d.SetValue(3, Mid(t, 3, 3));
     d.SetLabel(4, "Zahl der Zeilen:");
     d.SetValue(4, Mid(t, 6, 10));
@@ -198,24 +199,24 @@ int CUlob2100Part::FillDetail() const {
     return 7;
   } else if (kind == "46" || kind == "47") {
     const bool over = kind == "46";
-    d.SetLabel(0, over ? "Information zur Überführung" : "Information zur Unterführung");
-    d.SetLabel(2, over ? "Objektnummer Überführung:" : "Objektnummer Unterführung:");
+    d.SetLabel(0, over ? CP("Information zur Überführung") : CP("Information zur Unterführung"));
+    d.SetLabel(2, over ? CP("Objektnummer Überführung:") : CP("Objektnummer Unterführung:"));
     d.SetValue(2, Left(t, 7));
-    d.SetLabel(3, over ? "Objektteilnummer Überführung:" : "Objektteilnummer Unterführung:");
+    d.SetLabel(3, over ? CP("Objektteilnummer Überführung:") : CP("Objektteilnummer Unterführung:"));
     d.SetValue(3, Mid(t, 7, 3));
-    d.SetLabel(4, over ? "Objektnummer Unterführung:" : "Objektnummer Überführung:");
+    d.SetLabel(4, over ? CP("Objektnummer Unterführung:") : CP("Objektnummer Überführung:"));
     d.SetValue(4, Mid(t, 10, 7));
-    d.SetLabel(5, over ? "Objektteilnummer Unterführung:" : "Objektteilnummer Überführung:");
+    d.SetLabel(5, over ? CP("Objektteilnummer Unterführung:") : CP("Objektteilnummer Überführung:"));
     d.SetValue(5, Mid(t, 17, 3));
     return 5;
   } else if (kind == "48") {
-    d.SetLabel(0, "Objektteileintrag bei punktförmigen Objekten");
+    d.SetLabel(0, CP("Objektteileintrag bei punktförmigen Objekten"));
     d.SetLabel(2, "Objektteilnummer:");
     d.SetValue(2, t);
     return 2;
   } else if (kind == "51" || kind == "52") {
-    d.SetLabel(0, kind == "51" ? "DKM-Referenz vom weiteren Objekt zum ausgewählten DKM-Objekt"
-                               : "DKM-Referenz vom ausgewählten DKM-Objekt zum weiteren Objekt");
+    d.SetLabel(0, kind == "51" ? CP("DKM-Referenz vom weiteren Objekt zum ausgewählten DKM-Objekt")
+                               : CP("DKM-Referenz vom ausgewählten DKM-Objekt zum weiteren Objekt"));
     d.SetLabel(2, "Objektnummer:");
     d.SetValue(2, Left(t, 7));
     d.SetLabel(3, "Objektteilnummer:");
@@ -228,9 +229,9 @@ int CUlob2100Part::FillDetail() const {
   } else if (kind == "62") {
     row4("Kartennetz:", "keine Belegung");
   } else if (kind == "63") {
-    row4("Flurübersicht:", Left(t, 31));
+    row4(CP("Flurübersicht:"), Left(t, 31));
   } else if (kind == "64") {
-    row4("Baublockübersicht:", Left(t, 31));
+    row4(CP("Baublockübersicht:"), Left(t, 31));
   } else if (kind == "65") {
     row4("Kartenrandbeschriftung:", Left(t, 31));
   } else if (kind == "71") {

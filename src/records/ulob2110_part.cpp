@@ -3,6 +3,7 @@
 #include "records/filter_values.h"
 #include "records/kind_texts.h"
 #include "records/point_field.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -91,13 +92,13 @@ int CUlob2110Part::FillDetail() const {
   if (kind == "12") {
     d.SetLabel(0, "Geradenschar");
   } else if (kind == "15") {
-    d.SetLabel(0, "Stützpunkt Polygonzug");
+    d.SetLabel(0, CP("Stützpunkt Polygonzug"));
   } else if (kind == "21" || kind == "22") {
     d.SetLabel(0, "Kreismittelpunkt");
   } else if (kind == "30") {
-    d.SetLabel(0, "Stützpunkt Klothoide oder andere Kurve");
+    d.SetLabel(0, CP("Stützpunkt Klothoide oder andere Kurve"));
   } else if (kind == "41") {
-    d.SetLabel(0, "Stützpunkt Spline");
+    d.SetLabel(0, CP("Stützpunkt Spline"));
     if (m_noPoint == 1) {
       d.SetLabel(0, "Art des Splines");
       splineRow();
@@ -106,7 +107,7 @@ int CUlob2110Part::FillDetail() const {
   } else if (kind == "51") {
     d.SetLabel(0, "Einzelpunkt / Symbol in Standardausrichtung");
   } else if (kind == "52") {
-    d.SetLabel(0, "Repräsentent für Punkthaufen / Symbol in Standardausrichtung");
+    d.SetLabel(0, CP("Repräsentent für Punkthaufen / Symbol in Standardausrichtung"));
   } else if (kind == "53") {
     if (IsAngleField(f)) {
       d.SetLabel(0, "Einzelpunkt / Symbol in besonderer Ausrichtung");
@@ -127,7 +128,7 @@ int CUlob2110Part::FillDetail() const {
     d.SetValue(2, Mid(f, 10, 10));
     d.SetValue(3, "");
   } else if (kind == "91" || kind == "92" || kind == "93") {
-    d.SetLabel(0, kind == "91" ? "Flächendefinition" : kind == "92" ? "Linienkette" : "Linienschar");
+    d.SetLabel(0, kind == "91" ? CP("Flächendefinition") : kind == "92" ? "Linienkette" : "Linienschar");
     if (IsAngleField(f)) {
       d.SetLabel(1, "Identifikator:");
       d.SetValue(1, Mid(f, 0, 2));

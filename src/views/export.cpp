@@ -8,6 +8,7 @@
 #include "store/edbs_store.h"
 #include "store/keyword_tables.h"
 #include "views/settings.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ std::string ReadableExportText(bool longForm) {
 bool WriteReadableExport(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f == nullptr) {
-    edbs::Prompt().ShowMessage("Datei kann nicht geöffnet werden!");
+    edbs::Prompt().ShowMessage(CP("Datei kann nicht geöffnet werden!"));
     return false;
   }
   const bool longForm = g_settings.Kurzform != 0;

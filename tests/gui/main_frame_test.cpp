@@ -387,7 +387,7 @@ class MainFrameTest : public QObject {
 
   void ErrorListDialogOpensFromTheCommandWithItsHelp() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
-    WhenDialogOpens<CErrorListDialog>([this](CErrorListDialog& d) {
+    WhenDialogOpens<CErrorListDialog>([](CErrorListDialog& d) {
       QCOMPARE(d.List()->model()->rowCount(), static_cast<int>(g_errorMessages.size()));
       d.findChild<QPushButton*>(QStringLiteral("ctl369"))->click();
       d.activateWindow();

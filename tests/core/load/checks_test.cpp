@@ -168,7 +168,8 @@ TEST(ErrorList, AnalysisMessagesByCode) {
   EXPECT_EQ(FormatAnalysisMessage(7, 100), "       7Satzanalyse Analyse-Fehler 100 (Aggregat ULOB0000)!");
   EXPECT_EQ(FormatAnalysisMessage(7, 165), "       7Satzanalyse Analyse-Fehler 165 (Aggregat WHF_ULOTEX  )!");
   EXPECT_EQ(FormatAnalysisMessage(7, 204), "       7Satzanalyse Analyse-Fehler 204 (Suchkriterium DLOB2005)!");
-  EXPECT_EQ(FormatAnalysisMessage(7, 226), "       7Satzanalyse Analyse-Fehler 226 (Suchkriterium ????????)!");
+  // "??)" would be a trigraph: the literal is split before the parenthesis.
+  EXPECT_EQ(FormatAnalysisMessage(7, 226), "       7Satzanalyse Analyse-Fehler 226 (Suchkriterium ????????" ")!");
   EXPECT_EQ(FormatAnalysisMessage(7, 250),
             "       7Satzanalyse Analyse-Fehler 250 (unerwartetes Satzende bei Suchkriterium(AN))!");
   EXPECT_EQ(FormatAnalysisMessage(7, 251),

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/part_test.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -47,8 +48,8 @@ TEST_F(Ulta0000Part, DetailShowsIdentificationAndAdministration) {
       {"ULTA0000", "Attributkennzeichen und Verwaltung", ""},
       {"DLTA0001", "Objektnummer:", "A000050"},
       {"DLTA0002", "Objektteilnummer:", "001"},
-      {"DLTA0003", "Prüfzeichen:", "X"},
-      {"DLTA0004", "Aktualität:", "07"},
+      {"DLTA0003", CP("Prüfzeichen:"), "X"},
+      {"DLTA0004", CP("Aktualität:"), "07"},
   };
   EXPECT_EQ(expected, Rows(4));
 }

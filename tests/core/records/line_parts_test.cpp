@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/part_test.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -26,11 +27,11 @@ TEST_F(LinePartsTest, StartPointReadsAtCursorAndShowsDistrictRows) {
   EXPECT_DOUBLE_EQ(x, 3258345.678);
   EXPECT_DOUBLE_EQ(y, 5712901.234);
   EXPECT_EQ(part.FillDetail(), 4);
-  ExpectRow(0, "ULOB0000", "Grundrißkennzeichen / Anfangspunkt der Linie", "");
+  ExpectRow(0, "ULOB0000", CP("Grundrißkennzeichen / Anfangspunkt der Linie"), "");
   ExpectRow(1, "DLOB0001", "Numerierungsbezirk (NBZ):", "32575812");
   ExpectRow(2, "DLOB0002", "Koordinate im NBZ:", "345678901234");
   ExpectRow(3, "", "", "( 3258345.678 / 5712901.234 )");
-  ExpectRow(4, "DLOB0003", "Prüfzeichen:", "7");
+  ExpectRow(4, "DLOB0003", CP("Prüfzeichen:"), "7");
 }
 
 TEST_F(LinePartsTest, LeadingSignAloneLabelsYAndXWhileDecoderReadsDistrictForm) {
@@ -89,7 +90,7 @@ TEST_F(LinePartsTest, EndPointShowsKindOfGeometryText) {
   ExpectRow(1, "DLOB1001", "Numerierungsbezirk (NBZ):", "32575812");
   ExpectRow(2, "DLOB1002", "Koordinate im NBZ:", "345678901234");
   ExpectRow(3, "", "", "( 3258345.678 / 5712901.234 )");
-  ExpectRow(4, "DLOB1003", "Art der Geometrie:", "52 (Repräsentant für Punkthaufen / Symbol)");
+  ExpectRow(4, "DLOB1003", "Art der Geometrie:", CP("52 (Repräsentant für Punkthaufen / Symbol)"));
 }
 
 TEST_F(LinePartsTest, UnknownKindOfGeometryIsShownAsRead) {
@@ -100,7 +101,7 @@ TEST_F(LinePartsTest, UnknownKindOfGeometryIsShownAsRead) {
   ExpectRow(4, "DLOB1003", "Art der Geometrie:", "42");
   EXPECT_EQ(GeometryKindText("411"), "411");
   EXPECT_EQ(GeometryKindText("4"), "4");
-  EXPECT_EQ(GeometryKindText("91"), "91 (Flächendefinition)");
+  EXPECT_EQ(GeometryKindText("91"), CP("91 (Flächendefinition)"));
 }
 
 TEST_F(LinePartsTest, TooShortEndAndSupportPointsReportTheirCodesAndHaveNoPoint) {
@@ -143,7 +144,7 @@ TEST_F(LinePartsTest, SplineMarkerHasNoPoint) {
   EXPECT_EQ(part.MatchFilter(8), 0);
   EXPECT_EQ(part.FillDetail(), 1);
   ExpectRow(0, "ULOB1200", "Art des Splines", "");
-  ExpectRow(1, "DLOB1201", "Art des Splines:", "3 (2 Stützpunkte im Kurvenauslauf des Endpunktes)");
+  ExpectRow(1, "DLOB1201", "Art des Splines:", CP("3 (2 Stützpunkte im Kurvenauslauf des Endpunktes)"));
 }
 
 TEST_F(LinePartsTest, DigitAtTheEndMakesSplineFieldAPoint) {
@@ -156,7 +157,7 @@ TEST_F(LinePartsTest, DigitAtTheEndMakesSplineFieldAPoint) {
   EXPECT_DOUBLE_EQ(x, 3.0);
   EXPECT_DOUBLE_EQ(y, 0.7);
   EXPECT_EQ(part.FillDetail(), 3);
-  ExpectRow(0, "ULOB1200", "Stützpunkt", "");
+  ExpectRow(0, "ULOB1200", CP("Stützpunkt"), "");
   ExpectRow(1, "DLOB1201", "Numerierungsbezirk (NBZ):", "3       ");
   ExpectRow(2, "DLOB1202", "Koordinate im NBZ:", "           7");
   ExpectRow(3, "", "", "( 3      .  /        .7 )");
@@ -168,15 +169,15 @@ TEST_F(LinePartsTest, SignedSupportPointShowsYAndX) {
   CUlob1200Part part(error);
   EXPECT_EQ(part.GetListText(-1), kSignedPoint);
   EXPECT_EQ(part.FillDetail(), 3);
-  ExpectRow(0, "ULOB1200", "Stützpunkt", "");
+  ExpectRow(0, "ULOB1200", CP("Stützpunkt"), "");
   ExpectRow(1, "DLOB1201", "Y-Koordinate:", "+345678912");
   ExpectRow(2, "DLOB1202", "X-Koordinate:", "+567890123");
   ExpectRow(3, "", "", "( +345678.912 / +567890.123 )");
 }
 
 TEST(SplineKindTextTest, KnownKindsAndAnyOtherCharacter) {
-  EXPECT_EQ(SplineKindText('1'), "1 (kein Stützpunkt im Kurvenauslauf)");
-  EXPECT_EQ(SplineKindText('4'), "4 (je 2 Stützpunkte im K. des Anfangs- und Endpunktes)");
+  EXPECT_EQ(SplineKindText('1'), CP("1 (kein Stützpunkt im Kurvenauslauf)"));
+  EXPECT_EQ(SplineKindText('4'), CP("4 (je 2 Stützpunkte im K. des Anfangs- und Endpunktes)"));
   EXPECT_EQ(SplineKindText('5'), "5 (geschlossene Kurve)");
   EXPECT_EQ(SplineKindText('0'), "0");
   EXPECT_EQ(SplineKindText('\0'), std::string(1, '\0'));

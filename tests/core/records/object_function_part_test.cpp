@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/part_test.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -28,12 +29,12 @@ TEST_F(ObjectFunctionPartTest, FullObjectFunctionShowsEightRows) {
   ExpectRow(0, "ULOB2000", "Funktion des Objektes", "");
   ExpectRow(1, "DLOB2001", "Folie:", "001");
   ExpectRow(2, "DLOB2002", "Objektart:", "3101");
-  ExpectRow(3, "DLOB2003", "Aktualität:", "07");
+  ExpectRow(3, "DLOB2003", CP("Aktualität:"), "07");
   ExpectRow(4, "DLOB2004", "Objekttyp:", "F");
   ExpectRow(5, "DLOB2005", "Objektnummer:", "D000AB1");
   ExpectRow(6, "DLOB2006", "Modelltyp:", "DK");
   ExpectRow(7, "DLOB2007", "Entstehungsdatum:", "950101");
-  ExpectRow(8, "DLOB2008", "Änderungshinweis:", "1");
+  ExpectRow(8, "DLOB2008", CP("Änderungshinweis:"), "1");
 }
 
 TEST_F(ObjectFunctionPartTest, AlkObjectFunctionShowsCreationDateInRowSix) {
@@ -46,7 +47,7 @@ TEST_F(ObjectFunctionPartTest, AlkObjectFunctionShowsCreationDateInRowSix) {
   ExpectRow(0, "ULO20ALK", "Funktion des Objektes", "");
   ExpectRow(1, "DLOB2001", "Folie:", "001");
   ExpectRow(2, "DLOB2002", "Objektart:", "3101");
-  ExpectRow(3, "DLOB2003", "Aktualität:", "07");
+  ExpectRow(3, "DLOB2003", CP("Aktualität:"), "07");
   ExpectRow(4, "DLOB2004", "Objekttyp:", "F");
   ExpectRow(5, "DLOB2005", "Objektnummer:", "D000AB1");
   ExpectRow(6, "DLOB2006", "Entstehungsdatum:", "950101");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/part_test.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -174,9 +175,9 @@ TEST_F(UlodatumPart, DetailShowsDateDayFirstAndTime) {
   EXPECT_EQ("P071231Z140509", part.GetListText(0));
   const std::vector<Row> expected = {
       {"ULODAT00", "Datum", ""},
-      {"", "Prüfzeichen:", "P"},
+      {"", CP("Prüfzeichen:"), "P"},
       {"", "Datum:", "31.12.07"},
-      {"", "Prüfzeichen:", "Z"},
+      {"", CP("Prüfzeichen:"), "Z"},
       {"", "Uhrzeit:", "14:05:09"},
   };
   EXPECT_EQ(expected, DetailRows(part, 4));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/part_test.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -90,16 +91,16 @@ TEST_F(PointRecordPartsDetail, Ulpu0000ShowsIdentityAndAdministration) {
       {"DLPU0001", "- Numerierungsbezirk:", "01234567"},
       {"DLPU0002", "- Punktart:", "8"},
       {"DLPU0003", "- Punktnummer:", "9ABCD"},
-      {"DLPU0004", "Prüfzeichen:", "E"},
+      {"DLPU0004", CP("Prüfzeichen:"), "E"},
       {"DLPU0005", "Punktstatus:", "F"},
-      {"DLPU0006", "zuständige Stelle:", "GHIJKLM"},
-      {"DLPU0007", "Aktualität des Punktes:", "NO"},
-      {"DLPU0008", "Spezielle Aktualität:", "PQ"},
+      {"DLPU0006", CP("zuständige Stelle:"), "GHIJKLM"},
+      {"DLPU0007", CP("Aktualität des Punktes:"), "NO"},
+      {"DLPU0008", CP("Spezielle Aktualität:"), "PQ"},
       {"DLPU0009", "Vermarkungsart:", "RST"},
       {"DLPU000A", "Bemerkung zur Vermarkung:", "UVWX"},
       {"DLPU000B", "Entstehung des Punktes:", "YZabcdefghijklm"},
       {"DLPU000C", "Untergang des Punktes:", "nopqrstuvwxyz+-"},
-      {"DLPU000D", "Kennung für Bemerkung:", "*"},
+      {"DLPU000D", CP("Kennung für Bemerkung:"), "*"},
   };
   EXPECT_EQ(expected, DetailRows(part, 14));
 }
@@ -110,8 +111,8 @@ TEST_F(PointRecordPartsDetail, Ulpu1000ShowsTheNoteFromTheSurvey) {
   CUlpu1000Part part(error);
   ASSERT_EQ(0, error);
   const std::vector<Row> expected = {
-      {"ULPU1000", "Hinweis aus Meßeinheit", ""},
-      {"DLPU0001", "Hinweis aus Meßeinheit:", "0123456789ABCDEF"},
+      {"ULPU1000", CP("Hinweis aus Meßeinheit"), ""},
+      {"DLPU0001", CP("Hinweis aus Meßeinheit:"), "0123456789ABCDEF"},
   };
   EXPECT_EQ(expected, DetailRows(part, 1));
 }
@@ -130,7 +131,7 @@ TEST_F(PointRecordPartsDetail, Ulpu2000ShowsPosition) {
       {"", "Lagegenauigkeit mit", ""},
       {"DLPU2004", "- Art der Lagegenauigkeit:", "N"},
       {"DLPU2005", "- Wert der Lagegenauigkeit:", "OPQRSTUV"},
-      {"DLPU2006", "Lagezuverlässigkeit:", "W"},
+      {"DLPU2006", CP("Lagezuverlässigkeit:"), "W"},
       {"", "Berechnungshinweis Lage mit", ""},
       {"DLPU2007", "- Jahr der Berechnung:", "XYZ"},
       {"DLPU2008", "- Aktenhinweis:", "abcdefghi"},
@@ -144,15 +145,15 @@ TEST_F(PointRecordPartsDetail, Ulpu3000ShowsHeight) {
   CUlpu3000Part part(error);
   ASSERT_EQ(0, error);
   const std::vector<Row> expected = {
-      {"ULPU3000", "Höhe", ""},
-      {"DLPU3001", "Höhenstatus:", "012"},
-      {"DLPU3002", "Höhenangabe:", "3456789A"},
-      {"DLPU3003", "Jahr, Monat der Höhenmessung:", "BCDEF"},
-      {"", "Höhengenauigkeit mit", ""},
-      {"DLPU3004", "- Art der Höhengenauigkeit:", "G"},
-      {"DLPU3005", "- Wert der Höhengenauigkeit:", "HIJK"},
-      {"DLPU3006", "Höhenzuverlässigkeit:", "L"},
-      {"", "Berechnungshinweis Höhe mit", ""},
+      {"ULPU3000", CP("Höhe"), ""},
+      {"DLPU3001", CP("Höhenstatus:"), "012"},
+      {"DLPU3002", CP("Höhenangabe:"), "3456789A"},
+      {"DLPU3003", CP("Jahr, Monat der Höhenmessung:"), "BCDEF"},
+      {"", CP("Höhengenauigkeit mit"), ""},
+      {"DLPU3004", CP("- Art der Höhengenauigkeit:"), "G"},
+      {"DLPU3005", CP("- Wert der Höhengenauigkeit:"), "HIJK"},
+      {"DLPU3006", CP("Höhenzuverlässigkeit:"), "L"},
+      {"", CP("Berechnungshinweis Höhe mit"), ""},
       {"DLPU3007", "- Jahr der Berechnung:", "MNO"},
       {"DLPU3008", "- Aktenhinweis", "PQRSTUVWX"},
   };
@@ -172,7 +173,7 @@ TEST_F(PointRecordPartsDetail, Ulpu4000ShowsGravity) {
       {"", "Schweregenauigkeit mit", ""},
       {"DLPU4004", "- Art der Schweregenauigkeit:", "I"},
       {"DLPU4005", "- Wert der Schweregenauigkeit:", "JKLM"},
-      {"DLPU4006", "Schwerezuverlässigkeit:", "N"},
+      {"DLPU4006", CP("Schwerezuverlässigkeit:"), "N"},
       {"", "Berechnunghinweis Schwere mit", ""},
       {"DLPU4007", "- Jahr der Berechnung:", "OPQ"},
       {"DLPU4008", "- Aktenhinweis:", "RSTUVWXYZ"},
@@ -201,20 +202,20 @@ TEST_F(PointRecordPartsDetail, Ulpu6000TitleCarriesTheElementName) {
   const std::vector<Row> expected = {
       {"DLPU6000", "Festpunkt-Verwaltung", ""},
       {"DLPU6001", "Ordnung des Festpunktes:", "0"},
-      {"", "Stabilität mit", ""},
-      {"DLPU6002", "- Güte der Stabilität:", "1"},
-      {"DLPU6003", "- Güte des Trägers der Marke:", "2"},
-      {"DLPU6004", "- Topographie und Umwelteinflüsse:", "3"},
-      {"DLPU6005", "- Güte des Baugrundes:", "4"},
-      {"DLPU6006", "- Geologische Stabilität:", "5"},
+      {"", CP("Stabilität mit"), ""},
+      {"DLPU6002", CP("- Güte der Stabilität:"), "1"},
+      {"DLPU6003", CP("- Güte des Trägers der Marke:"), "2"},
+      {"DLPU6004", CP("- Topographie und Umwelteinflüsse:"), "3"},
+      {"DLPU6005", CP("- Güte des Baugrundes:"), "4"},
+      {"DLPU6006", CP("- Geologische Stabilität:"), "5"},
       {"DLPU6007", "- Grundwasserstand:", "6"},
       {"DLPU6008", "- Grundwasserschwankung:", "7"},
-      {"DLPU6009", "- Höhenstabilität aus Wiederholungsmessungen:", "8"},
-      {"DLPU600A", "Veränderung:", "9"},
-      {"DLPU600B", "Letzte Überwachung / Überprüfung:", "ABCDE"},
+      {"DLPU6009", CP("- Höhenstabilität aus Wiederholungsmessungen:"), "8"},
+      {"DLPU600A", CP("Veränderung:"), "9"},
+      {"DLPU600B", CP("Letzte Überwachung / Überprüfung:"), "ABCDE"},
       {"DLPU600C", "Darstellungshinweis:", "FG"},
-      {"DLPU600D", "Schwerestabilität aus Wiederholungsmessungen:", "H"},
-      {"DLPU600E", "Lagestabilität aus Wiederholungsmessungen:", "I"},
+      {"DLPU600D", CP("Schwerestabilität aus Wiederholungsmessungen:"), "H"},
+      {"DLPU600E", CP("Lagestabilität aus Wiederholungsmessungen:"), "I"},
   };
   EXPECT_EQ(expected, DetailRows(part, 15));
 }
@@ -225,8 +226,8 @@ TEST_F(PointRecordPartsDetail, Ulpu6100ShowsTheName) {
   CUlpu6100Part part(error);
   ASSERT_EQ(0, error);
   const std::vector<Row> expected = {
-      {"ULPU6100", "Name, nähere Lagebezeichnung", ""},
-      {"DLPU6101", "Name, nähere Lagebezeichnung:", "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+      {"ULPU6100", CP("Name, nähere Lagebezeichnung"), ""},
+      {"DLPU6101", CP("Name, nähere Lagebezeichnung:"), "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
   };
   EXPECT_EQ(expected, DetailRows(part, 1));
 }
@@ -247,7 +248,7 @@ TEST_F(PointRecordPartsDetail, Ulpu7000ShowsThreeDimensionalPosition) {
       {"", "Positionsgenauigkeit mit", ""},
       {"DLPU7006", "- Art der Positionsgenauigkeit:", "c"},
       {"DLPU7007", "- Wert der Positionsgenauigkeit:", "defghijklmno"},
-      {"DLPU7008", "Postionszuverlässigkeit:", "p"},
+      {"DLPU7008", CP("Postionszuverlässigkeit:"), "p"},
       {"", "Berechnungshinweis Position mit", ""},
       {"DLPU7009", "Jahr der Berechnung:", "qrs"},
       {"DLPU700A", "Aktenhinweis:", "tuvwxyz+-"},

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/part_test.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -29,13 +30,13 @@ TEST_F(SatzanfangPart, DetailRowsShowTheNineHeaderFields) {
   const std::vector<Row> expected = {
       {"Satzanfang", "", ""},
       {"SA", "Anfang des EDBS-Satzes:", "EDBS"},
-      {"SL", "Länge des EDBS-Satzes:", "0123"},
+      {"SL", CP("Länge des EDBS-Satzes:"), "0123"},
       {"SL", "Anfang des Suchkriteriums:", "0042"},
-      {"OP", "Operationsschlüssel:", "FEIN"},
+      {"OP", CP("Operationsschlüssel:"), "FEIN"},
       {"QU", "EDBS-Satznummer:", "000042"},
-      {"QU", "Zugehörigkeitsfunktion:", "A"},
+      {"QU", CP("Zugehörigkeitsfunktion:"), "A"},
       {"QU", "Editierfunktion:", "B"},
-      {"QU", "Quittierschlüssel:", "QUIT"},
+      {"QU", CP("Quittierschlüssel:"), "QUIT"},
       {"IN", "Informationsname:", "ULOBNN  "},
   };
   EXPECT_EQ(Rows(9), expected);

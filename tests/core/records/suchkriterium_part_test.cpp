@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/part_test.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -77,8 +78,8 @@ TEST_F(SuchkriteriumPart, AllKeysGiveDetailRowsInDisplayOrder) {
       {"", "Suchkriterium", ""},
       {"DLOB0001", "Numerierungsbezirk =", "OOOOOOOO"},
       {"DLOB0002", "Koordinate =", "BBBBBBBBBBBB"},
-      {"DLOB0003", "Prüfzeichen =", "R"},
-      {"DLOB2003", "Aktualität =", "SS"},
+      {"DLOB0003", CP("Prüfzeichen ="), "R"},
+      {"DLOB2003", CP("Aktualität ="), "SS"},
       {"DLOB2005", "Objektnummer =", "IIIIIII"},
       {"DLOB2006", "Modelltyp =", "FF"},
       {"DLOB2101", "Art der besonderen Information =", "GG"},
@@ -86,20 +87,20 @@ TEST_F(SuchkriteriumPart, AllKeysGiveDetailRowsInDisplayOrder) {
       {"DLOBJTNR", "Objektteilnummer =", "NNN"},
       {"DLTA0001", "Objektnummer =", "IIIIIII"},
       {"DLTA0002", "Objektteilnummer =", "NNN"},
-      {"DLTA0003", "Prüfzeichen =", "R"},
-      {"DLTA0004", "Aktualität =", "SS"},
+      {"DLTA0003", CP("Prüfzeichen ="), "R"},
+      {"DLTA0004", CP("Aktualität ="), "SS"},
       {"DLTA1001", "Attributtyp =", "MMMM"},
       {"DLPU0001", "Numerierungsbezirk =", "OOOOOOOO"},
       {"DLPU0002", "Punktart =", "P"},
       {"DLPU0003", "Punktnummer =", "QQQQQ"},
-      {"DLPU0004", "Prüfzeichen =", "R"},
-      {"DLPU0007", "Aktualität =", "SS"},
+      {"DLPU0004", CP("Prüfzeichen ="), "R"},
+      {"DLPU0007", CP("Aktualität ="), "SS"},
       {"DLPU2001", "Lagestatus =", "TTT"},
-      {"DLPU3001", "Höhenstatus =", "UUU"},
+      {"DLPU3001", CP("Höhenstatus ="), "UUU"},
       {"DLPU4001", "Schwerestatus =", "VVV"},
       {"DLPU5001", "Zeilennummer =", "W"},
       {"DLPU6001", "Ordnung des Festpunkts =", "X"},
-      {"DLPU6101", "Nähere Lagebezeichnung =", std::string(36, 'Y')},
+      {"DLPU6101", CP("Nähere Lagebezeichnung ="), std::string(36, 'Y')},
       {"DLPU7001", "Positionsstatus =", "ZZZ"},
   };
   EXPECT_EQ(Rows(26), expected);
@@ -124,9 +125,9 @@ TEST_F(SuchkriteriumPart, ListTextOfOneKeyIsItsValueOrEmpty) {
 
 TEST_F(SuchkriteriumPart, SelectorsOutsideTheKeysGiveANotice) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2005", "1234567"));
-  EXPECT_EQ(p.part->GetListText(26), "unerlaubter Index für Suchkriterium");
-  EXPECT_EQ(p.part->GetListText(-2), "unerlaubter Index für Suchkriterium");
-  EXPECT_EQ(p.part->GetListText(29), "unerlaubter Index für Suchkriterium");
+  EXPECT_EQ(p.part->GetListText(26), CP("unerlaubter Index für Suchkriterium"));
+  EXPECT_EQ(p.part->GetListText(-2), CP("unerlaubter Index für Suchkriterium"));
+  EXPECT_EQ(p.part->GetListText(29), CP("unerlaubter Index für Suchkriterium"));
 }
 
 TEST_F(SuchkriteriumPart, RepeatedKeyOverwritesItsSlot) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/part_test.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ class SpecialInfoPartTest : public part_test::PartTest {
 // --- Reading the aggregate ---
 
 TEST_F(SpecialInfoPartTest, ReadsAllFieldsAtCursorAndHandsOnGeometryKind) {
-  const std::string agg = Aggregate("21", "Hauptstraße", "53", "A12345", "02", "123");
+  const std::string agg = Aggregate("21", CP("Hauptstraße"), "53", "A12345", "02", "123");
   Parse("EDBS" + agg + "rest", 4);
   int error = -1;
   std::string link = "old";
@@ -58,7 +59,7 @@ TEST_F(SpecialInfoPartTest, ReadsAllFieldsAtCursorAndHandsOnGeometryKind) {
   EXPECT_EQ(part.GetInfoKind(), "21");
   EXPECT_EQ(part.GetObjectType(), "A12345");
   EXPECT_EQ(part.GetGeometryKind(), "53");
-  EXPECT_EQ(part.GetInfoText(), "Hauptstraße                      ");
+  EXPECT_EQ(part.GetInfoText(), CP("Hauptstraße                      "));
   EXPECT_EQ(part.GetListText(0), agg);
 }
 
@@ -114,7 +115,7 @@ TEST_F(SpecialInfoPartTest, UnlistedKindShowsTheRawFields) {
                  {"DLOB2102", "Kartentyp:", "01"},
                  {"DLOB2103", "Objektart/Untergangsdatum:", "  2101"},
                  {"DLOB2104", "Objektname:", "Name                             "},
-                 {"DLOB2105", "Art der Geometrie:", "52 (Repräsentant für Punkthaufen / Symbol)"},
+                 {"DLOB2105", "Art der Geometrie:", CP("52 (Repräsentant für Punkthaufen / Symbol)")},
                  {"DLOB2106", "Objektteilnummer:", "007"}});
 }
 
@@ -134,12 +135,12 @@ TEST_F(SpecialInfoPartTest, RowFourLabelAndValueByKind) {
   const std::string text = "0123456789abcdefghijklmnopqrstuvw";  // 33 characters
   const std::vector<Row> cases = {
       {"21", "freie Beschriftung:", text.substr(0, 31)},
-      {"22", "Schlüssel der Strasse:", text.substr(0, 17)},
+      {"22", CP("Schlüssel der Strasse:"), text.substr(0, 17)},
       {"23", "freie Beschriftung:", text.substr(0, 17)},
-      {"29", "Objekthöhe:", text.substr(0, 31)},
+      {"29", CP("Objekthöhe:"), text.substr(0, 31)},
       {"31", "Objektausgestaltung:", "keine Belegung"},
       {"62", "Kartennetz:", "keine Belegung"},
-      {"63", "Flurübersicht:", text.substr(0, 31)},
+      {"63", CP("Flurübersicht:"), text.substr(0, 31)},
       {"71", "Nicht dargestellte Information:", text},
       {"99", "historischer Objektname:", text.substr(2, 31)},
   };
@@ -152,9 +153,9 @@ TEST_F(SpecialInfoPartTest, RowFourLabelAndValueByKind) {
 
 TEST_F(SpecialInfoPartTest, HierarchyKindsShowObjectNumber) {
   EXPECT_EQ(Detail(Aggregate("41", "1234567890XYZ")), 2);
-  ExpectRows(0, {{"ULOB2100", "Information zum hierarchisch übergeordneten Objekt", ""},
+  ExpectRows(0, {{"ULOB2100", CP("Information zum hierarchisch übergeordneten Objekt"), ""},
                  {"DLOB2101", "Art der besonderen Information:", "41"},
-                 {"DLOB2102", "Objektnr. des übergeordneten Objekts:", "1234567890"}});
+                 {"DLOB2102", CP("Objektnr. des übergeordneten Objekts:"), "1234567890"}});
   EXPECT_EQ(Detail(Aggregate("42", "1234567890XYZ")), 2);
   ExpectRows(0, {{"ULOB2100", "Information zum hierarchisch untergeordneten Objekt", ""}});
   ExpectRows(2, {{"DLOB2102", "Objektnr. des untergeordneten Objekts:", "1234567890"}});
@@ -167,7 +168,7 @@ TEST_F(SpecialInfoPartTest, AtkisNameKindsAndText) {
                  {"DLOB2102", "Art des Namens:", "GN (Geographischer Name)"},
                  {"DLOB2103", "Namenstext:", "Rhein                          "}});
   Detail(Aggregate("44", "KNWeg"));
-  EXPECT_EQ(DetailTable.Value(2), "KN (Straßenbezeichnung)");
+  EXPECT_EQ(DetailTable.Value(2), CP("KN (Straßenbezeichnung)"));
   Detail(Aggregate("44", "ZNWeg"));
   EXPECT_EQ(DetailTable.Value(2), "ZN (Zweitname)");
   Detail(Aggregate("44", "XYWeg"));
@@ -178,8 +179,8 @@ TEST_F(SpecialInfoPartTest, MatrixFeatureRows) {
   EXPECT_EQ(Detail(Aggregate("45", "0100200000001234000000567812")), 7);
   ExpectRows(0, {{"ULOB2100", "Matrixmerkamle", ""},
                  {"DLOB2101", "Art der besonderen Information:", "45"},
-                 {"DLOB2102", "Auflösung der Zeilen:", "010"},
-                 {"DLOB2103", "Auflösung der Spalten:", "020"},
+                 {"DLOB2102", CP("Auflösung der Zeilen:"), "010"},
+                 {"DLOB2103", CP("Auflösung der Spalten:"), "020"},
                  {"DLOB2104", "Zahl der Zeilen:", "0000001234"},
                  {"DLOB2105", "Zahl der Spalten:", "0000005678"},
                  {"DLOB2106", "Datentyp der Matrixwerte:", "1"},
@@ -189,33 +190,33 @@ TEST_F(SpecialInfoPartTest, MatrixFeatureRows) {
 TEST_F(SpecialInfoPartTest, OverpassAndUnderpassReferences) {
   const std::string text = "1111111AAA2222222BBB";
   EXPECT_EQ(Detail(Aggregate("46", text)), 5);
-  ExpectRows(0, {{"ULOB2100", "Information zur Überführung", ""},
+  ExpectRows(0, {{"ULOB2100", CP("Information zur Überführung"), ""},
                  {"DLOB2101", "Art der besonderen Information:", "46"},
-                 {"DLOB2102", "Objektnummer Überführung:", "1111111"},
-                 {"DLOB2103", "Objektteilnummer Überführung:", "AAA"},
-                 {"DLOB2104", "Objektnummer Unterführung:", "2222222"},
-                 {"DLOB2105", "Objektteilnummer Unterführung:", "BBB"}});
+                 {"DLOB2102", CP("Objektnummer Überführung:"), "1111111"},
+                 {"DLOB2103", CP("Objektteilnummer Überführung:"), "AAA"},
+                 {"DLOB2104", CP("Objektnummer Unterführung:"), "2222222"},
+                 {"DLOB2105", CP("Objektteilnummer Unterführung:"), "BBB"}});
   EXPECT_EQ(Detail(Aggregate("47", text)), 5);
-  ExpectRows(0, {{"ULOB2100", "Information zur Unterführung", ""},
+  ExpectRows(0, {{"ULOB2100", CP("Information zur Unterführung"), ""},
                  {"DLOB2101", "Art der besonderen Information:", "47"},
-                 {"DLOB2102", "Objektnummer Unterführung:", "1111111"},
-                 {"DLOB2103", "Objektteilnummer Unterführung:", "AAA"},
-                 {"DLOB2104", "Objektnummer Überführung:", "2222222"},
-                 {"DLOB2105", "Objektteilnummer Überführung:", "BBB"}});
+                 {"DLOB2102", CP("Objektnummer Unterführung:"), "1111111"},
+                 {"DLOB2103", CP("Objektteilnummer Unterführung:"), "AAA"},
+                 {"DLOB2104", CP("Objektnummer Überführung:"), "2222222"},
+                 {"DLOB2105", CP("Objektteilnummer Überführung:"), "BBB"}});
 }
 
 TEST_F(SpecialInfoPartTest, PartEntryAndDkmReferences) {
   EXPECT_EQ(Detail(Aggregate("48", "012")), 2);
-  ExpectRows(0, {{"ULOB2100", "Objektteileintrag bei punktförmigen Objekten", ""}});
+  ExpectRows(0, {{"ULOB2100", CP("Objektteileintrag bei punktförmigen Objekten"), ""}});
   ExpectRows(2, {{"DLOB2102", "Objektteilnummer:", "012                              "}});
 
   EXPECT_EQ(Detail(Aggregate("51", "7654321003")), 3);
-  ExpectRows(0, {{"ULOB2100", "DKM-Referenz vom weiteren Objekt zum ausgewählten DKM-Objekt", ""},
+  ExpectRows(0, {{"ULOB2100", CP("DKM-Referenz vom weiteren Objekt zum ausgewählten DKM-Objekt"), ""},
                  {"DLOB2101", "Art der besonderen Information:", "51"},
                  {"DLOB2102", "Objektnummer:", "7654321"},
                  {"DLOB2103", "Objektteilnummer:", "003"}});
   EXPECT_EQ(Detail(Aggregate("52", "7654321003")), 3);
-  ExpectRows(0, {{"ULOB2100", "DKM-Referenz vom ausgewählten DKM-Objekt zum weiteren Objekt", ""}});
+  ExpectRows(0, {{"ULOB2100", CP("DKM-Referenz vom ausgewählten DKM-Objekt zum weiteren Objekt"), ""}});
 }
 
 TEST_F(SpecialInfoPartTest, TextAdditionWithPositionTakesItsPieceFromTheText) {
@@ -262,9 +263,9 @@ TEST_F(SpecialInfoPartTest, ParcelKeyIsDecodedFromRowSeven) {
   ExpectRows(7, {{"", "Land:                 09", ""},
                  {"", "Gemarkung:            1234", ""},
                  {"", "Flur:                 005", ""},
-                 {"", "Flurstücksnr. Zähler: 00123", ""},
-                 {"", "Flurstücksnr. Nenner: 045", ""},
-                 {"", "Flurstück Folgenr:    07", ""}});
+                 {"", CP("Flurstücksnr. Zähler: 00123"), ""},
+                 {"", CP("Flurstücksnr. Nenner: 045"), ""},
+                 {"", CP("Flurstück Folgenr:    07"), ""}});
 }
 
 TEST_F(SpecialInfoPartTest, AddressLabelsArePaddedTo21) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/part_test.h"
+#include "platform/cp1252_literal.h"
 
 namespace {
 
@@ -142,14 +143,14 @@ TEST_F(SpecialInfoPointPartTest, TitleByGeometryKind) {
   const std::vector<std::pair<std::string, std::string>> titles = {
       {"11", "Anfangspunkt / Endpunkt / Name"},
       {"12", "Geradenschar"},
-      {"15", "Stützpunkt Polygonzug"},
+      {"15", CP("Stützpunkt Polygonzug")},
       {"21", "Kreismittelpunkt"},
-      {"30", "Stützpunkt Klothoide oder andere Kurve"},
-      {"41", "Stützpunkt Spline"},
+      {"30", CP("Stützpunkt Klothoide oder andere Kurve")},
+      {"41", CP("Stützpunkt Spline")},
       {"51", "Einzelpunkt / Symbol in Standardausrichtung"},
-      {"52", "Repräsentent für Punkthaufen / Symbol in Standardausrichtung"},
+      {"52", CP("Repräsentent für Punkthaufen / Symbol in Standardausrichtung")},
       {"53", "Lagekoordinate eines Symbols"},
-      {"91", "Flächendefinition"},
+      {"91", CP("Flächendefinition")},
       {"99", "Anfangspunkt / Endpunkt / Name"},
   };
   for (const auto& [kind, title] : titles) {
@@ -173,9 +174,9 @@ TEST_F(SpecialInfoPointPartTest, SymbolDirectionInGon) {
 TEST_F(SpecialInfoPointPartTest, SplineKindRowUnderSplineGeometry) {
   EXPECT_EQ(Detail(kSpline3, "41"), 1);
   ExpectRows(0, {{"ULOB2110", "Art des Splines", ""},
-                 {"DLOB2111", "Art des Splines:", "3 (2 Stützpunkte im Kurvenauslauf des Endpunktes)"}});
+                 {"DLOB2111", "Art des Splines:", CP("3 (2 Stützpunkte im Kurvenauslauf des Endpunktes)")}});
   const std::vector<std::pair<char, std::string>> texts = {
-      {'1', "1 (kein Stützpunkt im Kurvenauslauf)"},
+      {'1', CP("1 (kein Stützpunkt im Kurvenauslauf)")},
       {'5', "5 (geschlossene Kurve)"},
       {'7', "7"},
   };
@@ -192,7 +193,7 @@ TEST_F(SpecialInfoPointPartTest, SplineMarkerUnderLineChainKeepsItsRows) {
 
 TEST_F(SpecialInfoPointPartTest, IdentifierUnderAreaDefinition) {
   EXPECT_EQ(Detail("TT41                ", "91"), 3);
-  ExpectRows(0, {{"ULOB2110", "Flächendefinition", ""},
+  ExpectRows(0, {{"ULOB2110", CP("Flächendefinition"), ""},
                  {"DLOB2111", "Identifikator:", "TT"},
                  {"DLOB2112", "Art der Geometrie:", "41"},
                  {"", "", ""}});
