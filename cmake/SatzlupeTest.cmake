@@ -8,6 +8,7 @@ function(satzlupe_add_test)
   target_compile_options(${T_NAME} PRIVATE ${SATZLUPE_WARNINGS})
   target_compile_definitions(${T_NAME} PRIVATE
     SATZLUPE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/core/data"
+    SATZLUPE_GOLDEN_DIR="${PROJECT_SOURCE_DIR}/tests/core/golden"
     SATZLUPE_EXAMPLES="${PROJECT_SOURCE_DIR}/examples"
     SATZLUPE_SHARED_DATA="${PROJECT_SOURCE_DIR}/../shared/data")
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})

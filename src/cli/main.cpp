@@ -1,38 +1,23 @@
 // satzlupe-cli: the batch tool. Loads EDBS files exactly as the desktop program does and prints
-// the check results, or writes the readable export.
+// the check results, or writes the readable export. Each verb lives in a file of its own.
 
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "load/checks.h"
-#include "load/error_list.h"
-#include "load/file_reader.h"
-#include "platform/recording_canvas.h"
-#include "platform/services.h"
-#include "platform/text.h"
-#include "store/edbs_store.h"
-#include "views/export.h"
-#include "views/settings.h"
+#include "cli_common.h"
 #include "platform/cp1252_literal.h"
+#include "platform/text.h"
 
 namespace {
 
-constexpr int kExitFindings = 1;
-constexpr int kExitCannotOpen = 2;
-
-// Message boxes of the core go to standard error, in UTF-8, with the file they concern.
-class ConsolePrompt : public edbs::UserPrompt {
- public:
-  void ShowMessage(const std::string& text) override {
-    std::cerr << edbs::Cp1252ToUtf8(text) << ' ' << g_fileName << '\n';
-  }
-  edbs::PromptAnswer AskYesNo(const std::string&) override { return edbs::PromptAnswer::No; }
-  std::string ChooseOpenFile(const std::string&, const std::string&) override { return {}; }
-  std::string ChooseSaveFile(const std::string&, const std::string&) override { return {}; }
-};
+const std::vector<cli::Verb>& Verbs() {
+  static const std::vector<cli::Verb> verbs = {
+      {"check", cli::RunCheck},
+      {"export", cli::RunExport},
+  };
+  return verbs;
+}
 
 void PrintHelp() {
   std::cout << edbs::Cp1252ToUtf8(
@@ -52,96 +37,22 @@ void PrintHelp() {
       "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann.\n"));
 }
 
-// Loads one file as "Öffnen ..." (first) or "Hinzufügen ..." (further ones) would.
-bool Load(const std::string& path, bool first) {
-  g_fileName = path;
-  g_pendingAction = first ? kPendingOpen : kPendingAdd;
-  edbs::NullCanvas canvas;
-  PerformPendingLoad(canvas);
-  return g_loadScreenValid == 1;
-}
-
-void PrintCheckResult(const std::string& path) {
-  std::string out = "Datei: " + path + "\n";
-  out += edbs::Cp1252ToUtf8(LinesReadText()) + "\n";
-  out += edbs::Cp1252ToUtf8(RecordsParsedText()) + "\n";
-  for (int row = 1; row <= kCheckRows; ++row) {
-    const int count = (row == 6 || row == 7) ? 0 : g_checkCounts[row];
-    out += std::to_string(count) + "\t" + (count == 0 ? "OK" : "FEHLER") + "\t" +
-           edbs::Cp1252ToUtf8(kCheckLabels[row]) + "\n";
-  }
-  out += "\n";
-  for (int k = 0; k < static_cast<int>(g_errorMessages.size()); ++k) {
-    const ErrorListRow row = GetErrorListRow(k);
-    out += edbs::Cp1252ToUtf8(row.line) + "\t" + edbs::Cp1252ToUtf8(row.kind) + "\t" +
-           edbs::Cp1252ToUtf8(row.description) + "\t" + edbs::Cp1252ToUtf8(row.record) + "\n";
-  }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-}
-
-int Check(const std::vector<std::string>& files) {
-  int status = 0;
-  bool first = true;
-  for (const std::string& path : files) {
-    if (!Load(path, first)) {
-      status = kExitCannotOpen;
-      continue;
-    }
-    first = false;
-    PrintCheckResult(path);
-    if (!g_errorMessages.empty() && status == 0) status = kExitFindings;
-  }
-  return status;
-}
-
-int Export(const std::vector<std::string>& args) {
-  std::string out;
-  std::vector<std::string> files;
-  bool longForm = true;
-  for (std::size_t k = 0; k < args.size(); ++k) {
-    if (args[k] == "--kurz") {
-      longForm = false;
-    } else if (args[k] == "--lang") {
-      longForm = true;
-    } else if (args[k] == "-o" && k + 1 < args.size()) {
-      out = args[++k];
-    } else {
-      files.push_back(args[k]);
-    }
-  }
-  if (out.empty() || files.empty()) {
-    std::cerr << "Aufruf: satzlupe-cli export [--kurz|--lang] -o AUSGABE DATEI...\n";
-    return kExitCannotOpen;
-  }
-  int status = 0;
-  bool first = true;
-  for (const std::string& path : files) {
-    if (!Load(path, first)) {
-      status = kExitCannotOpen;
-      continue;
-    }
-    first = false;
-  }
-  g_settings.Kurzform = longForm ? 1 : 0;
-  g_fileName = out;  // names the output in a write failure message
-  if (!WriteReadableExport(out)) status = kExitCannotOpen;
-  return status;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  ConsolePrompt prompt;
-  edbs::SetPrompt(&prompt);
+  cli::InstallConsolePrompt();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "hilfe") {
     PrintHelp();
-    return args.empty() ? kExitCannotOpen : 0;
+    return args.empty() ? cli::kExitCannotOpen : cli::kExitOk;
   }
   const std::string verb = args[0];
   args.erase(args.begin());
-  if (verb == "check" && !args.empty()) return Check(args);
-  if (verb == "export") return Export(args);
+  for (const cli::Verb& v : Verbs()) {
+    if (verb != v.name) continue;
+    if (args.empty()) break;  // a verb without its arguments shows how to call it
+    return v.run(args);
+  }
   PrintHelp();
-  return kExitCannotOpen;
+  return cli::kExitCannotOpen;
 }

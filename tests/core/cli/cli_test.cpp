@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 
 #include "support/edbs_lines.h"
+#include "support/golden.h"
 
 using namespace testing_edbs;
 
@@ -101,4 +102,10 @@ TEST(Cli, HelpIsGerman) {
   const Result r = RunCli("--help");
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("R\xC3\xBC" "ckgabewert"), std::string::npos);
+}
+
+TEST(Cli, CheckOfTheExampleIsPinned) {
+  const Result r = RunCli(std::string("check ") + SATZLUPE_EXAMPLES + "/beispiel.edbs");
+  EXPECT_EQ(r.status, 1);
+  ExpectGolden("cli/check_beispiel.txt", r.out);
 }

@@ -1,0 +1,51 @@
+// satzlupe-cli check: the load result of each file, as the load screen and the error list show it.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli_common.h"
+#include "load/checks.h"
+#include "load/error_list.h"
+#include "load/file_reader.h"
+#include "platform/text.h"
+
+namespace cli {
+namespace {
+
+void PrintCheckResult(const std::string& path) {
+  std::string out = "Datei: " + path + "\n";
+  out += edbs::Cp1252ToUtf8(LinesReadText()) + "\n";
+  out += edbs::Cp1252ToUtf8(RecordsParsedText()) + "\n";
+  for (int row = 1; row <= kCheckRows; ++row) {
+    const int count = (row == 6 || row == 7) ? 0 : g_checkCounts[row];
+    out += std::to_string(count) + "\t" + (count == 0 ? "OK" : "FEHLER") + "\t" +
+           edbs::Cp1252ToUtf8(kCheckLabels[row]) + "\n";
+  }
+  out += "\n";
+  for (int k = 0; k < static_cast<int>(g_errorMessages.size()); ++k) {
+    const ErrorListRow row = GetErrorListRow(k);
+    out += edbs::Cp1252ToUtf8(row.line) + "\t" + edbs::Cp1252ToUtf8(row.kind) + "\t" +
+           edbs::Cp1252ToUtf8(row.description) + "\t" + edbs::Cp1252ToUtf8(row.record) + "\n";
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+}  // namespace
+
+int RunCheck(const std::vector<std::string>& files) {
+  int status = kExitOk;
+  bool first = true;
+  for (const std::string& path : files) {
+    if (!Load(path, first)) {
+      status = kExitCannotOpen;
+      continue;
+    }
+    first = false;
+    PrintCheckResult(path);
+    if (!g_errorMessages.empty() && status == kExitOk) status = kExitFindings;
+  }
+  return status;
+}
+
+}  // namespace cli
