@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${SATZLUPE_BUILD_DIR:-$ROOT/build${CXX:+-$(basename "$CXX")}}"
 JOBS="${SATZLUPE_JOBS:-2}"
 
-PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
           fonts-liberation gzip)
 case "${CXX:-}" in *clang*) PACKAGES+=(clang) ;; esac
 
