@@ -54,6 +54,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   connect(shiftF1, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
   connect(m_view, &CEdbsView::stateChanged, this, &CMainFrame::UpdateCommandUI);
+  connect(m_view, &CEdbsView::cursorPositionChanged, m_coordinatePane, &QLabel::setText);
   // As an idle handler would: state that changes elsewhere reaches the commands soon.
   m_idleTimer = new QTimer(this);
   m_idleTimer->setInterval(250);

@@ -29,5 +29,6 @@ struct Verb {
 
 int RunCheck(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
+int RunPlan(const std::vector<std::string>& args);
 
 }  // namespace cli

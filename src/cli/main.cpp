@@ -15,6 +15,7 @@ const std::vector<cli::Verb>& Verbs() {
   static const std::vector<cli::Verb> verbs = {
       {"check", cli::RunCheck},
       {"export", cli::RunExport},
+      {"plan", cli::RunPlan},
   };
   return verbs;
 }
@@ -24,6 +25,9 @@ void PrintHelp() {
       CP("Aufruf:\n"
       "  satzlupe-cli check DATEI...\n"
       "  satzlupe-cli export [--kurz|--lang] -o AUSGABE DATEI...\n"
+      "  satzlupe-cli plan [--size BxH] [--modus 0|1] [--gitter] [--beschriftung] [--auto]\n"
+      "                    [--abstand S] [--zoom Z] [--pan X Y] [--texthoehe H]\n"
+      "                    DATEI... (-o PLAN | --log)\n"
       "\n"
       "check   Liest die EDBS-Dateien wie das Programm Satzlupe (die erste nach dem Leeren des\n"
       "        Speichers, jede weitere hinzugefügt), prüft jede Zeile und zerlegt jeden Satz.\n"
@@ -32,6 +36,14 @@ void PrintHelp() {
       "        eine Leerzeile und je Fehler eine Zeile \"Zeile<TAB>Art<TAB>Beschreibung<TAB>EDBS-Satz\".\n"
       "export  Liest die EDBS-Dateien ebenso und schreibt alle Sätze lesbar nach AUSGABE\n"
       "        (Langform, mit --kurz die Kurzform; Windows-1252, CR LF).\n"
+      "plan    Liest die EDBS-Dateien ebenso und zeichnet die Grafik, wie das Programm sie in\n"
+      "        einem Fenster der Größe BxH zeigt (ohne --size 800x600), nach PLAN; die Endung\n"
+      "        wählt das Format: .svg, .pdf oder .png. Mit --log statt -o wird das Zeichenprotokoll\n"
+      "        ausgegeben. --modus: 0 nur die Filtermenge, 1 alles (Vorgabe); --gitter,\n"
+      "        --beschriftung, --auto: Gitternetz, Gitterbeschriftung, automatischer Abstand;\n"
+      "        --abstand: Gitterabstand in Metern (Vorgabe 100); --zoom: Vergrößerung (Vorgabe 1);\n"
+      "        --pan: Verschiebung der Mitte in Metern nach rechts und unten; --texthoehe: Texthöhe\n"
+      "        in Metern (Vorgabe 5).\n"
       "\n"
       "Ausgabe in UTF-8. Rückgabewert: 0 ohne Befund, 1 wenn eine Datei Fehler enthält,\n"
       "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann.\n"));
