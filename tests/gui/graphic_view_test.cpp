@@ -15,6 +15,7 @@
 #include "gui_test_support.h"
 #include "load/file_reader.h"
 #include "main_frame.h"
+#include "plan_writer.h"
 #include "qtext.h"
 #include "records/filter_values.h"
 #include "store/edbs_store.h"
@@ -104,6 +105,18 @@ class GraphicViewTest : public QObject {
       for (int x = 0; x < image.width(); ++x) black += image.pixel(x, y) == qRgb(0, 0, 0);
     QVERIFY2(black > 100, qPrintable(QString::number(black)));
     guitest::SaveShot(*m_frame, QStringLiteral("graphic_example"));
+  }
+
+  void PlanFileShowsWhatTheWindowShows() {
+    g_settings.Gitternetz = g_settings.Gitterschrift = true;
+    View()->Invalidate();
+    Paint();
+    const QSize client = View()->ClientSize();
+    const QString path = guitest::TempDir() + QStringLiteral("/plan.png");
+    QCOMPARE(WritePlan(QStringToPath(path), client.width(), client.height()), PlanResult::Written);
+    const QImage plan(path);
+    QCOMPARE(plan.size(), client);
+    QCOMPARE(plan.convertToFormat(QImage::Format_RGB32), View()->Image().copy(QRect(QPoint(0, 0), client)));
   }
 
   void UncoveringRepaintShowsTheKeptImage() {
