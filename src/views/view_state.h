@@ -11,6 +11,19 @@ extern double g_viewCentreY;
 extern double g_viewPanX;
 extern double g_viewPanY;
 
+// Draws with a scale of its own (the detail dialog's record graphic) and gives the graphic's scale
+// back afterwards: DrawRecordGeometry reads g_viewScale.
+class ScopedViewScale {
+ public:
+  explicit ScopedViewScale(double scale) : m_saved(g_viewScale) { g_viewScale = scale; }
+  ~ScopedViewScale() { g_viewScale = m_saved; }
+  ScopedViewScale(const ScopedViewScale&) = delete;
+  ScopedViewScale& operator=(const ScopedViewScale&) = delete;
+
+ private:
+  double m_saved;
+};
+
 // Zoom, scale, centre, pan and the mouse back to program start.
 void ResetViewState();
 

@@ -89,6 +89,15 @@ TEST_F(GeometryDrawing, OnlyFeinAndBspeRecordsAreDrawn) {
   }
 }
 
+TEST_F(GeometryDrawing, DrawingWithAScaleOfItsOwnGivesTheGraphicsScaleBack) {
+  const int r = AddObject(Pt(0, 0), {{Pt(100, 50), "11"}});
+  {
+    const ScopedViewScale detail(0.5);
+    EXPECT_EQ(Draw(r), "line 400 300 450 275 pen 1 0,0,0\n");
+  }
+  EXPECT_EQ(g_viewScale, 1.0);
+}
+
 // --- arcs -----------------------------------------------------------------------------------------
 
 TEST_F(GeometryDrawing, ArcsRunCounterClockwiseFromStartOrFromEnd) {
