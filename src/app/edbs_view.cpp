@@ -89,6 +89,7 @@ void CEdbsView::RunPendingLoad() {
   if (m_inLoad || (g_pendingAction != kPendingOpen && g_pendingAction != kPendingAdd)) return;
   m_inLoad = true;
   m_flushes = 0;
+  m_graphicValid = false;  // the load draws over the picture
   EnsureImage();
   m_image.fill(Qt::white);
   {

@@ -303,6 +303,7 @@ void GeometryWalk::PlaceText(const Offset& at) {
 }  // namespace
 
 void DrawRecordGeometry(edbs::Canvas& dc, int record, double centreX, double centreY, int cx, int cy) {
+  if (record < 0 || record >= g_store.GetRecordCount()) return;
   const int opKey = g_store.GetOpKeyIndex(record);
   if (opKey != kFEIN && opKey != kBSPE) return;
   GeometryWalk(dc, record, centreX, centreY, cx, cy).Run();
