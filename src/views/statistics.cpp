@@ -160,8 +160,8 @@ class ValueCounts {
   std::pair<const std::string, Count>* m_last = nullptr;
 };
 
-// Distinct values in byte-wise order with the number of parts that carry each. The reader
-// leaves `value` alone and returns false for a part without such a value.
+// Distinct values in byte-wise order with the number of parts that carry each. The reader fills
+// `value` and returns false for a part without such a value.
 template <typename ValueOf>
 Lines DistinctLines(std::string_view title, ValueOf valueOf) {
   ValueCounts counts;
