@@ -15,6 +15,7 @@ const std::vector<cli::Verb>& Verbs() {
   static const std::vector<cli::Verb> verbs = {
       {"check", cli::RunCheck},
       {"export", cli::RunExport},
+      {"stats", cli::RunStats},
   };
   return verbs;
 }
@@ -24,6 +25,7 @@ void PrintHelp() {
       CP("Aufruf:\n"
       "  satzlupe-cli check DATEI...\n"
       "  satzlupe-cli export [--kurz|--lang] -o AUSGABE DATEI...\n"
+      "  satzlupe-cli stats NAME DATEI...\n"
       "\n"
       "check   Liest die EDBS-Dateien wie das Programm Satzlupe (die erste nach dem Leeren des\n"
       "        Speichers, jede weitere hinzugefügt), prüft jede Zeile und zerlegt jeden Satz.\n"
@@ -32,9 +34,12 @@ void PrintHelp() {
       "        eine Leerzeile und je Fehler eine Zeile \"Zeile<TAB>Art<TAB>Beschreibung<TAB>EDBS-Satz\".\n"
       "export  Liest die EDBS-Dateien ebenso und schreibt alle Sätze lesbar nach AUSGABE\n"
       "        (Langform, mit --kurz die Kurzform; Windows-1252, CR LF).\n"
+      "stats   Liest die EDBS-Dateien ebenso und gibt die Statistik NAME so aus, wie das Programm\n"
+      "        sie in der Liste des Dialogs \"Statistik\" zeigt (Spalten durch Tabulatoren getrennt).\n"
+      "        NAME ist eine von:\n")) << cli::StatisticNameList("          ") << "\n" << edbs::Cp1252ToUtf8(CP(
       "\n"
       "Ausgabe in UTF-8. Rückgabewert: 0 ohne Befund, 1 wenn eine Datei Fehler enthält,\n"
-      "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann.\n"));
+      "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann oder der Aufruf falsch ist.\n"));
 }
 
 }  // namespace

@@ -32,6 +32,14 @@ Result RunCli(const std::string& args) {
 
 std::string Otex(const std::string& text18) { return Line("BINF", "ULOTEX  ", "0001" + text18); }
 
+const std::string kExample = std::string(SATZLUPE_EXAMPLES) + "/beispiel.edbs";
+
+// The output with the example named without its folder, so that golden files hold no checkout path.
+std::string WithoutFolder(std::string out) {
+  for (std::size_t at; (at = out.find(kExample)) != std::string::npos;) out.replace(at, kExample.size(), "beispiel.edbs");
+  return out;
+}
+
 }  // namespace
 
 TEST(Cli, CheckPrintsTheLoadResultInUtf8) {
@@ -105,7 +113,33 @@ TEST(Cli, HelpIsGerman) {
 }
 
 TEST(Cli, CheckOfTheExampleIsPinned) {
-  const Result r = RunCli(std::string("check ") + SATZLUPE_EXAMPLES + "/beispiel.edbs");
+  const Result r = RunCli("check " + kExample);
   EXPECT_EQ(r.status, 1);
-  ExpectGolden("cli/check_beispiel.txt", r.out);
+  ExpectGolden("cli/check_beispiel.txt", WithoutFolder(r.out));
+}
+
+TEST(Cli, StatsPrintsEveryStatisticOfTheExampleAsTheListShowsIt) {
+  const char* const names[] = {"saetze", "op", "info", "aggregate", "folien", "objektarten", "objektschluessel",
+                               "artinfo", "artgeom", "fachkennungen", "extrem", "attribute", "whf"};
+  std::string out;
+  for (const char* name : names) {
+    const Result r = RunCli(std::string("stats ") + name + " " + kExample);
+    EXPECT_EQ(r.status, 0) << name;
+    out += std::string("== ") + name + "\n" + r.out;
+  }
+  ExpectGolden("cli/stats_beispiel.txt", WithoutFolder(out));
+}
+
+TEST(Cli, StatsRefusesAnUnknownNameAndReportsAMissingFile) {
+  TempDir dir;
+  const std::string a = dir.Write("a.edbs", Join({Otex("x                 ")}));
+  EXPECT_EQ(RunCli("stats folie " + a).status, 2);
+  EXPECT_TRUE(RunCli("stats folie " + a).out.empty());
+  EXPECT_EQ(RunCli("stats op").status, 2);
+  const Result missing = RunCli("stats op " + dir.Path("fehlt.edbs") + " " + a);
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.out.find("      1\tBINF\n"), std::string::npos);  // the other file is counted
+  const Result none = RunCli("stats op " + dir.Path("fehlt.edbs"));
+  EXPECT_EQ(none.status, 2);
+  EXPECT_TRUE(none.out.empty());
 }
