@@ -9,6 +9,7 @@
 
 #include "commands.h"
 #include "error_list_dialog.h"
+#include "list_dialog.h"
 #include "load/error_list.h"
 #include "load/file_reader.h"
 #include "options_dialog.h"
@@ -16,6 +17,7 @@
 #include "qt_canvas.h"
 #include "qtext.h"
 #include "reopen_dialog.h"
+#include "statistics_dialog.h"
 #include "start_screen.h"
 #include "store/edbs_store.h"
 #include "views/export.h"
@@ -202,6 +204,21 @@ void CEdbsView::OnClearFilterSet() {
   Invalidate();
 }
 
+void CEdbsView::OnList() {
+  if (g_store.GetRecordCount() == 0) {
+    edbs::Prompt().ShowMessage(
+        ToCoreText(QStringLiteral("Es sind keine Daten vorhanden!\nBitte zuerst eine Datei öffnen!")));
+    return;
+  }
+  CListDialog dialog(window());
+  dialog.RunModal();
+}
+
+void CEdbsView::OnStatistics() {
+  CStatisticsDialog dialog(window());
+  dialog.RunModal();
+}
+
 void CEdbsView::OnGraphic() {
   g_viewZoom = 1.0;
   g_viewScale = 1.0;
@@ -214,8 +231,6 @@ void CEdbsView::OnGraphic() {
 // The dialogs of these views are not part of the program yet; their commands are enabled as
 // they will be.
 void CEdbsView::OnFilter() {}
-void CEdbsView::OnList() {}
 void CEdbsView::OnDetail() {}
-void CEdbsView::OnStatistics() {}
 
 }  // namespace satzlupe
