@@ -9,6 +9,7 @@
 #include "platform/cp1252_literal.h"
 #include "platform/text.h"
 #include "records/edbs_part.h"
+#include "records/part_classes.h"
 #include "store/edbs_store.h"
 #include "store/keyword_tables.h"
 #include "views/record_scope.h"
@@ -140,36 +141,97 @@ bool SameText(std::string_view a, std::string_view b) {
 }
 
 // The number of parts per distinct value: a hash table (millions of parts, few distinct values)
-// behind the value counted last, which neighbouring parts often repeat.
+// behind the two values counted last, which neighbouring parts often repeat.
 class ValueCounts {
  public:
-  void Add(const std::string& value) {
-    if (m_last != nullptr && SameText(m_last->first, value)) {
-      ++m_last->second;
-      return;
+  void Add(std::string_view value) {
+    for (Entry* recent : m_recent) {
+      if (recent != nullptr && SameText(recent->first, value)) {
+        ++recent->second;
+        return;
+      }
     }
-    auto [it, inserted] = m_counts.try_emplace(value, 0);
+    auto it = m_counts.find(value);
+    if (it == m_counts.end()) it = m_counts.emplace(std::string(value), 0).first;
     ++it->second;
-    m_last = &*it;
+    m_recent[1] = m_recent[0];
+    m_recent[0] = &*it;
   }
   // std::string orders byte-wise with bytes taken as unsigned, as strcmp does.
   std::map<std::string, Count> Sorted() const { return {m_counts.begin(), m_counts.end()}; }
 
  private:
-  std::unordered_map<std::string, Count> m_counts;
-  std::pair<const std::string, Count>* m_last = nullptr;
+  // FNV-1a: the values are a few characters long, where the library's hash costs more.
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const {
+      std::uint64_t h = 14695981039346656037ull;
+      for (const char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+      return static_cast<std::size_t>(h);
+    }
+  };
+  using Map = std::unordered_map<std::string, Count, Hash, std::equal_to<>>;
+  using Entry = Map::value_type;
+  Map m_counts;
+  std::array<Entry*, 2> m_recent{};
 };
 
-// Distinct values in byte-wise order with the number of parts that carry each. The reader fills
-// `value` and returns false for a part without such a value.
-template <typename ValueOf>
-Lines DistinctLines(std::string_view title, ValueOf valueOf) {
+// Whether the class of a part has a reader, learnt once per part type through the part-type
+// visitor. The store answers a part whose class has no such reader with its placeholder, so those
+// parts are passed over without asking it (most parts of a delivery carry none of the values).
+template <typename Probe>
+class ClassReads {
+ public:
+  ClassReads() { m_known.fill(kUnknown); }
+  bool operator()(int i, int j) {
+    const CEdbsPart& part = *g_store.Record(i).m_parts[j];
+    if (part.m_type < 0 || part.m_type >= kPartTypeCount) return true;  // the store decides
+    std::int8_t& known = m_known[static_cast<std::size_t>(part.m_type)];
+    if (known == kUnknown) known = VisitPart(part, Probe{}) ? 1 : 0;
+    return known == 1;
+  }
+
+ private:
+  static constexpr std::int8_t kUnknown = -1;
+  std::array<std::int8_t, kPartTypeCount> m_known;
+};
+
+struct ReadsLayer {
+  template <typename P>
+  bool operator()(const P& p) const { return requires { p.GetLayer(); }; }
+};
+struct ReadsObjectType {
+  template <typename P>
+  bool operator()(const P& p) const { return requires { p.GetObjectType(); }; }
+};
+struct ReadsGeometryKind {
+  template <typename P>
+  bool operator()(const P& p) const { return requires { p.GetGeometryKind(); }; }
+};
+struct ReadsInfoKind {
+  template <typename P>
+  bool operator()(const P& p) const { return requires { p.GetInfoKind(); }; }
+};
+struct ReadsAttribute {
+  template <typename P>
+  bool operator()(const P& p) const { return requires { p.GetAttribute(); }; }
+};
+struct ReadsRepeatCount {
+  template <typename P>
+  bool operator()(const P& p) const { return requires { p.GetRepeatCount(); }; }
+};
+
+// Distinct values in byte-wise order with the number of parts that carry each. `read` adds the
+// value of a part that has one to the counts; it is asked only for parts whose class has the
+// reader that Probe names.
+template <typename Probe, typename Read>
+Lines DistinctLines(std::string_view title, Read read) {
   ValueCounts counts;
-  std::string value;
+  ClassReads<Probe> classReads;
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
     if (!RecordInScope(i)) continue;
     for (int j = 0; j < g_store.GetPartCount(i); ++j) {
-      if (valueOf(i, j, value)) counts.Add(value);
+      if (classReads(i, j)) read(i, j, counts);
     }
   }
   Lines out = Frame(title);
@@ -178,33 +240,31 @@ Lines DistinctLines(std::string_view title, ValueOf valueOf) {
   return out;
 }
 
-// A reader that skips the placeholder of parts without the field.
+// A store reader whose placeholder marks a part without the value.
 template <typename Reader>
 auto Skipping(std::string_view placeholder, Reader read) {
-  return [placeholder, read](int i, int j, std::string& value) {
-    value = (g_store.*read)(i, j);
-    return !SameText(value, placeholder);
+  return [placeholder, read](int i, int j, ValueCounts& counts) {
+    const std::string value = (g_store.*read)(i, j);
+    if (!SameText(value, placeholder)) counts.Add(value);
   };
 }
 
-bool ObjectKey(int i, int j, std::string& value) {
+void ObjectKey(int i, int j, ValueCounts& counts) {
   std::string layer = g_store.GetLayer(i, j);
-  if (SameText(layer, kNoLayer)) return false;
-  std::string objectType = g_store.GetObjectType(i, j);
-  if (SameText(objectType, kNoObjectType)) return false;
-  value = std::move(layer);
-  value += '\t';
-  value += objectType;
-  return true;
+  if (SameText(layer, kNoLayer)) return;
+  const std::string objectType = g_store.GetObjectType(i, j);
+  if (SameText(objectType, kNoObjectType)) return;
+  layer += '\t';
+  layer += objectType;
+  counts.Add(layer);
 }
 
-bool Fachkennung(int i, int j, std::string& value) {
+void Fachkennung(int i, int j, ValueCounts& counts) {
   const std::string kind = g_store.GetInfoKind(i, j);
-  if (!((kind >= kFirstFachKind && kind <= kLastFachKind) || kind == kFachKindNames)) return false;
-  std::string text = g_store.GetInfoText(i, j).substr(0, kFachkennungWidth);
-  if (SameText(text, kNoKind)) return false;
-  value = std::move(text);
-  return true;
+  if (!((kind >= kFirstFachKind && kind <= kLastFachKind) || kind == kFachKindNames)) return;
+  const std::string text = g_store.GetInfoText(i, j);
+  const std::string_view key = std::string_view(text).substr(0, kFachkennungWidth);
+  if (!SameText(key, kNoKind)) counts.Add(key);
 }
 
 Lines Extremes() {
@@ -245,20 +305,24 @@ std::vector<std::string> StatisticLines(int kind) {
     case kStatOpKeys: return OpKeys();
     case kStatInfoNames: return InfoNames();
     case kStatAggregates: return Aggregates();
-    case kStatLayers: return DistinctLines("Anzahl\tFolie", Skipping(kNoLayer, &CEdbsStore::GetLayer));
+    case kStatLayers:
+      return DistinctLines<ReadsLayer>("Anzahl\tFolie", Skipping(kNoLayer, &CEdbsStore::GetLayer));
     case kStatObjectKinds:
-      return DistinctLines("Anzahl\tObjektart", Skipping(kNoObjectType, &CEdbsStore::GetObjectType));
-    case kStatObjectKeys: return DistinctLines(CP("Anzahl\tObjektschlüssel"), ObjectKey);
+      return DistinctLines<ReadsObjectType>("Anzahl\tObjektart", Skipping(kNoObjectType, &CEdbsStore::GetObjectType));
+    case kStatObjectKeys: return DistinctLines<ReadsLayer>(CP("Anzahl\tObjektschlüssel"), ObjectKey);
     case kStatInfoKinds:
-      return DistinctLines("Anzahl\tArten der besonderen Information", Skipping(kNoKind, &CEdbsStore::GetInfoKind));
+      return DistinctLines<ReadsInfoKind>("Anzahl\tArten der besonderen Information",
+                                          Skipping(kNoKind, &CEdbsStore::GetInfoKind));
     case kStatGeometryKinds:
-      return DistinctLines("Anzahl\tArten der Geometrie", Skipping(kNoKind, &CEdbsStore::GetGeometryKind));
-    case kStatFachkennungen: return DistinctLines("Anzahl\tFachkennungen", Fachkennung);
+      return DistinctLines<ReadsGeometryKind>("Anzahl\tArten der Geometrie",
+                                              Skipping(kNoKind, &CEdbsStore::GetGeometryKind));
+    case kStatFachkennungen: return DistinctLines<ReadsInfoKind>("Anzahl\tFachkennungen", Fachkennung);
     case kStatExtremes: return Extremes();
     case kStatAttributes:
-      return DistinctLines("Anzahl\tAttribute", Skipping(kNoFourCharValue, &CEdbsStore::GetAttribute));
+      return DistinctLines<ReadsAttribute>("Anzahl\tAttribute", Skipping(kNoFourCharValue, &CEdbsStore::GetAttribute));
     case kStatRepeatCounts:
-      return DistinctLines("Anzahl\tWiederholungsfaktoren", Skipping(kNoFourCharValue, &CEdbsStore::GetRepeatCount));
+      return DistinctLines<ReadsRepeatCount>("Anzahl\tWiederholungsfaktoren",
+                                             Skipping(kNoFourCharValue, &CEdbsStore::GetRepeatCount));
     default: return {};
   }
 }
