@@ -36,6 +36,8 @@ std::string CWhfPart::GetRepeatCount() const {
 }
 
 int CWhfPart::MatchFilter(int criterion) const {
-  if (criterion == 7) return RangeTest(GetRepeatCount()) ? 1 : 0;
+  if (criterion == kCritWhFaktor) return RangeTest(GetRepeatCount()) ? 1 : 0;
   return 0;
 }
+
+bool CWhfPart::AnswersFilter(int, int criterion) { return criterion == kCritWhFaktor; }

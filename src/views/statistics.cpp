@@ -176,49 +176,50 @@ class ValueCounts {
   std::array<Entry*, 2> m_recent{};
 };
 
-// Whether the class of a part has a reader, learnt once per part type through the part-type
-// visitor. The store answers a part whose class has no such reader with its placeholder, so those
-// parts are passed over without asking it (most parts of a delivery carry none of the values).
+// Which part types the store answers with a value rather than its placeholder: those whose class
+// has the reader, asked once per type through the part-type visitor. Parts of the other types
+// are passed over without asking the store (most parts of a delivery carry none of the values).
 template <typename Probe>
 class ClassReads {
  public:
-  ClassReads() { m_known.fill(kUnknown); }
-  bool operator()(int i, int j) {
-    const CEdbsPart& part = *g_store.Record(i).m_parts[j];
-    if (part.m_type < 0 || part.m_type >= kPartTypeCount) return true;  // the store decides
-    std::int8_t& known = m_known[static_cast<std::size_t>(part.m_type)];
-    if (known == kUnknown) known = VisitPart(part, Probe{}) ? 1 : 0;
-    return known == 1;
+  ClassReads() {
+    for (int type = 0; type < kPartTypeCount; ++type) {
+      m_has[static_cast<std::size_t>(type)] =
+          VisitPartClass(type, [](auto id) { return Probe::template Of<typename decltype(id)::type>(); });
+    }
+  }
+  bool operator()(int i, int j) const {
+    const int type = g_store.GetPartType(i, j);
+    return type < 0 || type >= kPartTypeCount || m_has[static_cast<std::size_t>(type)];
   }
 
  private:
-  static constexpr std::int8_t kUnknown = -1;
-  std::array<std::int8_t, kPartTypeCount> m_known;
+  std::array<bool, kPartTypeCount> m_has{};
 };
 
 struct ReadsLayer {
-  template <typename P>
-  bool operator()(const P& p) const { return requires { p.GetLayer(); }; }
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetLayer(); }; }
 };
 struct ReadsObjectType {
-  template <typename P>
-  bool operator()(const P& p) const { return requires { p.GetObjectType(); }; }
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetObjectType(); }; }
 };
 struct ReadsGeometryKind {
-  template <typename P>
-  bool operator()(const P& p) const { return requires { p.GetGeometryKind(); }; }
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetGeometryKind(); }; }
 };
 struct ReadsInfoKind {
-  template <typename P>
-  bool operator()(const P& p) const { return requires { p.GetInfoKind(); }; }
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetInfoKind(); }; }
 };
 struct ReadsAttribute {
-  template <typename P>
-  bool operator()(const P& p) const { return requires { p.GetAttribute(); }; }
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetAttribute(); }; }
 };
 struct ReadsRepeatCount {
-  template <typename P>
-  bool operator()(const P& p) const { return requires { p.GetRepeatCount(); }; }
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetRepeatCount(); }; }
 };
 
 // Distinct values in byte-wise order with the number of parts that carry each. `read` adds the
@@ -227,7 +228,7 @@ struct ReadsRepeatCount {
 template <typename Probe, typename Read>
 Lines DistinctLines(std::string_view title, Read read) {
   ValueCounts counts;
-  ClassReads<Probe> classReads;
+  const ClassReads<Probe> classReads;
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
     if (!RecordInScope(i)) continue;
     for (int j = 0; j < g_store.GetPartCount(i); ++j) {
