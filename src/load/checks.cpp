@@ -183,15 +183,20 @@ void CheckSameKeys(LineTable& t, edbs::Canvas& dc) {
 }
 
 void CheckAkndAend(LineTable& t, edbs::Canvas& dc) {
+  static constexpr const char* kNoAknd = "AKND - AEND 1.Satz ist kein AKND-Satz!";
+  static constexpr const char* kNoAend = "AKND - AEND Letzter Satz ist kein AEND-Satz!";
   g_checkCounts[11] = 0;
-  // A file without entries has nothing to test.
-  if (!t.empty()) {
-    LineEntry& first = t.front();
-    if (first.opKeyIndex != kAKND) Report(first, 11, kBitAkndAend, Message(first, "AKND - AEND 1.Satz ist kein AKND-Satz!"));
-    LineEntry& last = t.back();
-    if (last.opKeyIndex != kAEND) {
-      Report(last, 11, kBitAkndAend, Message(last, "AKND - AEND Letzter Satz ist kein AEND-Satz!"));
+  if (t.empty()) {
+    // A file without entries lacks both; there is no line to name and no text to show.
+    for (const char* text : {kNoAknd, kNoAend}) {
+      ReportError(Format("%8d", 0) + text, std::string());
+      ++g_checkCounts[11];
     }
+  } else {
+    LineEntry& first = t.front();
+    if (first.opKeyIndex != kAKND) Report(first, 11, kBitAkndAend, Message(first, kNoAknd));
+    LineEntry& last = t.back();
+    if (last.opKeyIndex != kAEND) Report(last, 11, kBitAkndAend, Message(last, kNoAend));
   }
   DrawCheckResult(dc, kCheckRowY[11], g_checkCounts[11]);
 }

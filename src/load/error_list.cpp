@@ -50,6 +50,10 @@ std::string FormatAnalysisMessage(int lineNumber, int code) {
   return Format("%8dSatzanalyse Analyse-Fehler %d!", lineNumber, code);
 }
 
+std::string FormatDroppedChainMessage(int startLineNumber, int lines) {
+  return Format("%8dSatzanalyse Folgesatzkette ohne Endesatz verworfen (Zeilen: %d)!", startLineNumber, lines);
+}
+
 ErrorListRow GetErrorListRow(int k) {
   const std::string& m = g_errorMessages[static_cast<std::size_t>(k)];
   ErrorListRow row;

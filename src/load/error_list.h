@@ -13,6 +13,8 @@ void ClearErrorList();
 
 // The message for a record whose parse returned the positive code r (row 13 of the checks).
 std::string FormatAnalysisMessage(int lineNumber, int code);
+// The message of row 13 for a continuation chain that was dropped without its end line.
+std::string FormatDroppedChainMessage(int startLineNumber, int lines);
 
 // The four columns of the error-list dialog for entry k: characters 0-7 (line), 8-19 (kind),
 // 20 to the end (description), and the record text.

@@ -18,9 +18,11 @@ struct Result {
   int status = -1;
 };
 
-Result RunCli(const std::string& args) {
+// Runs the tool with `args`, in the folder `dir` when one is given.
+Result RunCli(const std::string& args, const std::string& dir = {}) {
   Result r;
-  const std::string command = std::string(SATZLUPE_CLI) + " " + args + " 2>/dev/null";
+  const std::string command =
+      (dir.empty() ? "" : "cd '" + dir + "' && ") + std::string(SATZLUPE_CLI) + " " + args + " 2>/dev/null";
   std::FILE* p = popen(command.c_str(), "r");
   std::array<char, 4096> buffer{};
   std::size_t n;
@@ -104,8 +106,18 @@ TEST(Cli, HelpIsGerman) {
   EXPECT_NE(r.out.find("R\xC3\xBC" "ckgabewert"), std::string::npos);
 }
 
+TEST(Cli, EmptyFileIsAFinding) {
+  TempDir dir;
+  const std::string path = dir.Write("leer.edbs", "");
+  const Result r = RunCli("check " + path);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("2\tFEHLER\tVorhandensein von AKND- und AEND-Satz\n"), std::string::npos);
+  EXPECT_NE(r.out.find("       0\tAKND - AEND \tLetzter Satz ist kein AEND-Satz!\t\n"), std::string::npos);
+}
+
 TEST(Cli, CheckOfTheExampleIsPinned) {
-  const Result r = RunCli(std::string("check ") + SATZLUPE_EXAMPLES + "/beispiel.edbs");
+  // Named relative to the examples folder, so that the output is the same in every checkout.
+  const Result r = RunCli("check beispiel.edbs", SATZLUPE_EXAMPLES);
   EXPECT_EQ(r.status, 1);
   ExpectGolden("cli/check_beispiel.txt", r.out);
 }
