@@ -1,5 +1,6 @@
 #include "load/checks.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "load/error_list.h"
@@ -226,6 +227,25 @@ void CheckRecordOrder(LineTable& t, edbs::Canvas& dc) {
   DrawCheckResult(dc, kCheckRowY[12], g_checkCounts[12]);
 }
 
+// The count stands between the mark and the row's label. A count too wide for that room (six
+// digits and more) is drawn with narrower letters instead of running into the label.
+void DrawCount(edbs::Canvas& dc, int y, const std::string& count) {
+  constexpr int kCountX = 70, kLabelX = 120, kGap = 5;
+  constexpr int room = kLabelX - kGap - kCountX;
+  const int width = dc.GetTextExtent(count).cx;
+  if (width <= room) {
+    dc.TextOut(kCountX, y, count);
+    return;
+  }
+  // A font's width is its average letter width, that of an x; narrowing it narrows every letter.
+  const edbs::Font previous = dc.GetFont();
+  edbs::Font narrow = previous;
+  narrow.width = std::max(1, dc.GetTextExtent("x").cx * room / width);
+  dc.SelectFont(narrow);
+  dc.TextOut(kCountX, y, count);
+  dc.SelectFont(previous);
+}
+
 }  // namespace
 
 void RunLengthChecks(LineTable& table, edbs::Canvas& dc) {
@@ -250,7 +270,7 @@ void RunContentChecks(LineTable& table, edbs::Canvas& dc) {
 }
 
 void DrawCheckResult(edbs::Canvas& dc, int y, int count) {
-  dc.TextOut(70, y, std::to_string(count));
+  DrawCount(dc, y, std::to_string(count));
   const edbs::Pen previous = dc.GetPen();
   if (count == 0) {
     dc.SelectPen({2, {0, 255, 0}});

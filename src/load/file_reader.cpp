@@ -44,11 +44,31 @@ edbs::Font LoadScreenFont() {
   return f;
 }
 
+// "Datei %s lesen!" with a path that would run out of the box shortened in the middle, so that
+// the start of the path and the file name stay visible.
+std::string FileLineText(edbs::Canvas& dc) {
+  const std::string path = edbs::NativePathToText(g_fileName);
+  const auto line = [](const std::string& p) { return "Datei " + p + " lesen!"; };
+  const int room = kBarRight + 1 - kBarLeft;
+  if (dc.GetTextExtent(line(path)).cx <= room) return line(path);
+  const auto shortened = [&path](std::size_t keep) {
+    const std::size_t head = keep / 2;
+    return path.substr(0, head) + "..." + path.substr(path.size() - (keep - head));
+  };
+  // The most characters of the path that still fit, found by halving.
+  std::size_t fits = 0, tooMany = path.size();
+  while (tooMany - fits > 1) {
+    const std::size_t keep = fits + (tooMany - fits) / 2;
+    (dc.GetTextExtent(line(shortened(keep))).cx <= room ? fits : tooMany) = keep;
+  }
+  return line(shortened(fits));
+}
+
 void DrawStaticScreen(edbs::Canvas& dc) {
   dc.Rectangle(50, 50, 750, 140);
   dc.TextOut(120, 55, CP("Vorhandene Daten löschen"));
   dc.Rectangle(119, 71, 721, 83);
-  dc.TextOut(120, 85, "Datei " + edbs::NativePathToText(g_fileName) + " lesen!");
+  dc.TextOut(120, 85, FileLineText(dc));
   dc.Rectangle(119, 101, 721, 113);
   dc.Rectangle(50, 150, 750, 360);
   dc.MoveTo(50, 170);

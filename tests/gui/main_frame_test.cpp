@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -197,6 +198,25 @@ class MainFrameTest : public QObject {
     QCOMPARE(m_services->prompt.chooserTitles, std::vector<std::string>{guitest::Core("EDBS-Datei öffnen")});
     QVERIFY(m_frame->View()->LastLoadFlushCount() > 2);
     guitest::SaveShot(*m_frame, QStringLiteral("main_after_load"));
+  }
+
+  void LoadScreenShortensALongPathToItsBox() {
+    QString folder = guitest::TempDir();
+    for (int k = 0; k < 6; ++k) folder += QStringLiteral("/Unterordner_mit_langem_Namen_%1").arg(k);
+    QVERIFY(QDir().mkpath(folder));
+    const QString name = QStringLiteral("Unterordner_mit_langem_Namen_0/Unterordner_mit_langem_Namen_1/Unterordner_mit_langem_Namen_2/"
+                                        "Unterordner_mit_langem_Namen_3/Unterordner_mit_langem_Namen_4/Unterordner_mit_langem_Namen_5/"
+                                        "lieferung.edbs");
+    const QString path = guitest::WriteEdbsFile(name, CleanLines());
+    QVERIFY(!path.isEmpty());
+    QVERIFY(OpenByCommand(path));
+    m_frame->View()->RenderImage();
+    const QImage& image = m_frame->View()->Image();
+    // Nothing of the file line is drawn right of the bars' end, inside the box.
+    for (int y = 86; y < 100; ++y) {
+      for (int x = 723; x < 749; ++x) QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
+    }
+    guitest::SaveShot(*m_frame, QStringLiteral("load_screen_long_path"));
   }
 
   void ErrorListStaysGreyAfterALoadWithoutFindings() {

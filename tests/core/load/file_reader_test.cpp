@@ -293,19 +293,6 @@ TEST_F(FileReader, FileOfEmptyLinesDoesNotPass) {
   EXPECT_EQ(g_errorMessages[1], "       0AKND - AEND Letzter Satz ist kein AEND-Satz!");
 }
 
-TEST_F(FileReader, ReadBarCountsTheLineFeedOfEveryLine) {
-  // Ten lines of 40 characters: 410 bytes; each line adds 40 + 1 (line feed) + 1.
-  std::vector<std::string> lines(10, Line("FEIN", "ULOBNN  ", "0000"));
-  ASSERT_EQ(lines[0].size(), 40u);
-  edbs::RecordingCanvas dc;
-  Load(dir.Write("a.edbs", Join(lines)), dc);
-  std::vector<std::string> fills;
-  for (const auto& l : dc.Lines()) {
-    if (l.starts_with("fillrect 120 102 ")) fills.push_back(l.substr(17, l.find(' ', 17) - 17));
-  }
-  EXPECT_EQ(fills, (std::vector<std::string>{"180", "240", "300", "360", "420", "500", "560", "620", "680", "720"}));
-}
-
 TEST_F(FileReader, MissingFileIsReportedOnceAndKeepsTheRecords) {
   Load(dir.Write("a.edbs", Join({Otex("eins              ")})));
   g_store.ApplyFilterCriterion(25, 0, 0);  // the lone record lacks AKND and AEND
@@ -392,77 +379,4 @@ TEST(RecentFiles, ProfileRoundTripAndTheMissingMarker) {
   SaveRecentFiles(profile);
   EXPECT_TRUE(profile.Has("Dateinamen", "MRUListname19"));
   EXPECT_EQ(profile.GetString("Dateinamen", "MRUListname01", "?"), "");
-}
-
-// ---- the load screen ----
-
-TEST_F(FileReader, LoadScreenIsDrawnAtItsPositions) {
-  edbs::RecordingCanvas dc;
-  Load(dir.Write("a.edbs", Join({Otex("eins              ")})), dc);
-  const auto& l = dc.Lines();
-  const std::string font = " font \"Arial\" 15 0 100 0 0 color 0,0,0 align lt bk t | ";
-  ASSERT_GE(l.size(), 30u);
-  EXPECT_EQ(l[0], "rectangle 50 50 750 140 pen 1 0,0,0 brush 255,255,255");
-  EXPECT_EQ(l[1], "text 120 55" + font + "Vorhandene Daten l\xC3\xB6schen");
-  EXPECT_EQ(l[2], "rectangle 119 71 721 83 pen 1 0,0,0 brush 255,255,255");
-  EXPECT_EQ(l[3], "text 120 85" + font + "Datei " + dir.Path("a.edbs") + " lesen!");
-  EXPECT_EQ(l[4], "rectangle 119 101 721 113 pen 1 0,0,0 brush 255,255,255");
-  EXPECT_EQ(l[5], "rectangle 50 150 750 360 pen 1 0,0,0 brush 255,255,255");
-  EXPECT_EQ(l[6], "line 50 170 750 170 pen 1 0,0,0");
-  EXPECT_EQ(l[7], "text 70 155" + font + "Fehler     Pr\xC3\xBC" "fung");
-  EXPECT_EQ(l[8], "text 120 175" + font + "Zeilenl\xC3\xA4ngen");
-  EXPECT_EQ(l[19], "text 120 340" + font + "Reihenfolge der S\xC3\xA4tze AKND/BKRT/BINF/OTEX/.../AEND");
-  EXPECT_EQ(l[20], "rectangle 50 370 750 425 pen 1 0,0,0 brush 255,255,255");
-  EXPECT_EQ(l[21], "text 120 375" + font + "Analyse der Satzinhalte");
-  EXPECT_EQ(l[22], "rectangle 119 391 721 403 pen 1 0,0,0 brush 255,255,255");
-  // The store was empty, so the read bar comes next; one line of 59 characters is 60 of 60.
-  EXPECT_EQ(l[23], "fillrect 120 102 720 112 brush 0,0,255");
-  EXPECT_EQ(l[24], "text 120 115" + font + "1 Zeilen gelesen mit 59 Zeichen");
-  // Row 1: count and green tick.
-  EXPECT_EQ(l[25], "text 70 175" + font + "0");
-  EXPECT_EQ(l[26], "line 55 180 58 185 pen 2 0,255,0");
-  EXPECT_EQ(l[27], "line 58 185 65 175 pen 2 0,255,0");
-  EXPECT_EQ(l.back(), "text 120 405" + font + "1 EDBS-S\xC3\xA4tze mit 3 Aggregaten");
-}
-
-TEST_F(FileReader, FailedCheckDrawsARedCross) {
-  edbs::RecordingCanvas dc;
-  DrawCheckResult(dc, 235, 3);
-  EXPECT_EQ(dc.Log(),
-            "text 70 235 font \"Arial\" 0 0 400 0 0 color 0,0,0 align lt bk o | 3\n"
-            "line 55 235 65 245 pen 2 255,0,0\n"
-            "line 55 245 65 235 pen 2 255,0,0\n");
-}
-
-TEST_F(FileReader, RedrawShowsTheResultsOfTheLastLoad) {
-  Load(dir.Write("a.edbs", Join({Otex("eins              "), Line("FEIN", "ULXXNN  ", "")})));
-  edbs::RecordingCanvas dc;
-  PerformPendingLoad(dc);  // code 5
-  const std::string log = dc.Log();
-  EXPECT_NE(log.find("fillrect 120 72 720 82 brush 0,0,255"), std::string::npos);
-  EXPECT_NE(log.find("fillrect 120 102 720 112 brush 0,0,255"), std::string::npos);
-  EXPECT_NE(log.find("fillrect 120 392 720 402 brush 0,0,255"), std::string::npos);
-  EXPECT_NE(log.find("| 2 Zeilen gelesen mit"), std::string::npos);
-  EXPECT_NE(log.find("line 55 235 65 245 pen 2 255,0,0"), std::string::npos);  // row 5 crossed
-  EXPECT_NE(log.find("line 55 255 58 260 pen 2 0,255,0"), std::string::npos);  // row 6 ticked
-  EXPECT_EQ(g_pendingAction, kPendingLoadScreen);
-  EXPECT_EQ(Records(), 2);
-}
-
-TEST_F(FileReader, ClearingTheStoreDrawsTheDeleteBarForEveryRecordFromTheSecond) {
-  Load(dir.Write("a.edbs", Join({Otex("a                 "), Otex("b                 "), Otex("c                 "),
-                                 Otex("d                 ")})));
-  edbs::RecordingCanvas dc;
-  g_store.ClearAll(&dc);
-  EXPECT_EQ(dc.Log(),
-            "fillrect 120 72 275 82 brush 255,255,255\n"
-            "fillrect 120 72 430 82 brush 255,255,255\n"
-            "fillrect 120 72 585 82 brush 255,255,255\n");
-  for (const auto& slot : g_loadedFiles) EXPECT_EQ(slot, "");
-}
-
-TEST_F(FileReader, ClearAllOnAnEmptyStoreStillEmptiesTheFileSlots) {
-  g_loadedFiles[3] = "x";
-  g_store.ClearAll();
-  EXPECT_EQ(g_loadedFiles[3], "");
 }
