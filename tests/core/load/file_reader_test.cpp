@@ -10,6 +10,7 @@
 #include "load/checks.h"
 #include "platform/profile.h"
 #include "platform/services.h"
+#include "records/filter_criteria.h"
 #include "support/edbs_lines.h"
 
 using namespace testing_edbs;
@@ -295,7 +296,7 @@ TEST_F(FileReader, FileOfEmptyLinesDoesNotPass) {
 
 TEST_F(FileReader, MissingFileIsReportedOnceAndKeepsTheRecords) {
   Load(dir.Write("a.edbs", Join({Otex("eins              ")})));
-  g_store.ApplyFilterCriterion(25, 0, 0);  // the lone record lacks AKND and AEND
+  g_store.ApplyFilterCriterion(kCritFehler, 0, 0);  // the lone record lacks AKND and AEND
   ASSERT_EQ(g_filterCount, 1);
   const auto errors = g_errorMessages;
   Load(dir.Path("fehlt.edbs"));
