@@ -9,6 +9,7 @@
 
 #include "commands.h"
 #include "error_list_dialog.h"
+#include "export_progress.h"
 #include "load/error_list.h"
 #include "load/file_reader.h"
 #include "options_dialog.h"
@@ -18,7 +19,6 @@
 #include "reopen_dialog.h"
 #include "start_screen.h"
 #include "store/edbs_store.h"
-#include "views/export.h"
 #include "views/settings.h"
 #include "views/view_state.h"
 
@@ -182,9 +182,7 @@ void CEdbsView::OnSaveReadable() {
   const std::string path =
       edbs::Prompt().ChooseSaveFile(ToCoreText(QStringLiteral("Lesbare Text-Datei schreiben")), kAllFilesFilter);
   if (path.empty()) return;
-  edbs::Cursor().Show(true);
-  WriteReadableExport(path);
-  edbs::Cursor().Show(false);
+  WriteReadableExportWithProgress(window(), path);
 }
 
 void CEdbsView::OnOptions() {
