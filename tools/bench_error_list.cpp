@@ -1,5 +1,5 @@
 // Measures the error-list dialog on a file: the load, building the dialog, its first painting, and
-// copying every row. Usage: satzlupe-bench-errorlist FILE (offscreen: QT_QPA_PLATFORM=offscreen).
+// copying every row. Usage: bench_error_list FILE (without a display: QT_QPA_PLATFORM=offscreen).
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,7 +16,7 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   if (argc < 2) {
-    std::fprintf(stderr, "Aufruf: satzlupe-bench-errorlist DATEI\n");
+    std::fprintf(stderr, "Aufruf: bench_error_list DATEI\n");
     return 2;
   }
   satzlupe::SetUpApplication();

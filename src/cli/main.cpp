@@ -22,8 +22,8 @@ const std::vector<cli::Verb>& Verbs() {
 void PrintHelp() {
   std::cout << edbs::Cp1252ToUtf8(
       CP("Aufruf:\n"
-      "  satzlupe-cli check DATEI...\n"
-      "  satzlupe-cli export [--kurz|--lang] -o AUSGABE DATEI...\n"
+      "  satzlupe-cli check [FILTER...] DATEI...\n"
+      "  satzlupe-cli export [--kurz|--lang] [FILTER...] -o AUSGABE DATEI...\n"
       "\n"
       "check   Liest die EDBS-Dateien wie das Programm Satzlupe (die erste nach dem Leeren des\n"
       "        Speichers, jede weitere hinzugefügt), prüft jede Zeile und zerlegt jeden Satz.\n"
@@ -31,10 +31,24 @@ void PrintHelp() {
       "        die EDBS-Sätze und Aggregate, je Prüfung eine Zeile \"Anzahl<TAB>OK|FEHLER<TAB>Prüfung\",\n"
       "        eine Leerzeile und je Fehler eine Zeile \"Zeile<TAB>Art<TAB>Beschreibung<TAB>EDBS-Satz\".\n"
       "export  Liest die EDBS-Dateien ebenso und schreibt alle Sätze lesbar nach AUSGABE\n"
-      "        (Langform, mit --kurz die Kurzform; Windows-1252, CR LF).\n"
+      "        (Langform, mit --kurz die Kurzform; Windows-1252, CR LF); mit FILTER nur die\n"
+      "        Filtermenge, wenn sie nicht leer ist.\n"
+      "\n"
+      "FILTER, wirkt nach dem Lesen aller Dateien, in der angegebenen Reihenfolge:\n"
+      "  --filter REITER=ARGUMENTE   REITER ist die Beschriftung eines Reiters des Filterdialogs\n"
+      "                              (Datei, Zeile, Op.Schlüssel, Obj.Art, ..., Fehler) oder seine\n"
+      "                              Nummer 0-25. ARGUMENTE: die Argumentzeile (z.B. Zeile=-50:77:300-),\n"
+      "                              bei Listen durch Kommas getrennte Werte (z.B. Info.Name=ULOBNN),\n"
+      "                              bei Koordinate X1,Y1,X2,Y2, bei Fehler nichts.\n"
+      "  --filter REITER+=ARGUMENTE  dasselbe mit dem Zusatzfeld des Reiters (Obj.Art, Obj.Nr., Text).\n"
+      "  --oder                      das folgende Filter erweitert die Filtermenge (sonst verfeinert\n"
+      "                              jedes Filter nach dem ersten).\n"
+      "  --nicht                     das folgende Filter wird verneint (Komplimentär Filter).\n"
+      "  check gibt danach die Größe der Filtermenge aus.\n"
       "\n"
       "Ausgabe in UTF-8. Rückgabewert: 0 ohne Befund, 1 wenn eine Datei Fehler enthält,\n"
-      "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann.\n"));
+      "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann oder der Aufruf falsch ist,\n"
+      "3 wenn ein Filter nicht ausgeführt wird (die Meldung steht in der Fehlerausgabe).\n"));
 }
 
 }  // namespace

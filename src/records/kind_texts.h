@@ -3,9 +3,15 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Shown text of a kind of geometry ("Art der Geometrie"): the known two-character codes get
 // their name, anything else is shown as read.
 std::string GeometryKindText(std::string_view kind);
 // Shown text of a kind of spline, chosen by its one character; unknown characters as read.
 std::string SplineKindText(char c);
+
+// The kinds of geometry as a list offers them, "11 (Gerade)" ..., in code order.
+std::vector<std::string_view> GeometryKindLines();
+// The kinds of special information as a list offers them, "11 (Objektnamen)" ..., in list order.
+std::vector<std::string_view> InfoKindLines();

@@ -17,6 +17,8 @@
 // when it could not be read).
 int FillPointRecordDetail(int type, std::string_view chars);
 int MatchPointRecordFilter(int type, int criterion, std::string_view chars);
+// True when a field of the aggregate answers the criterion.
+bool PointRecordAnswersFilter(int type, int criterion);
 
 template <int Type, std::size_t Width>
 class CPointRecordPart : public CEdbsPart {
@@ -37,6 +39,7 @@ class CPointRecordPart : public CEdbsPart {
   int FillDetail() const { return FillPointRecordDetail(Type, m_chars.View()); }
   std::string GetListText(int /*selector*/) const { return m_chars.Str(); }
   int MatchFilter(int criterion) const { return MatchPointRecordFilter(Type, criterion, m_chars.View()); }
+  static bool AnswersFilter(int /*type*/, int criterion) { return PointRecordAnswersFilter(Type, criterion); }
 
  private:
   // The fields follow each other without gaps, so the aggregate as read holds them all.
