@@ -152,20 +152,21 @@ CErrorListDialog::CErrorListDialog(QWidget* parent) : CHelpDialog(kDialogId, par
 void CErrorListDialog::FitColumns() {
   // Every column is at least as wide as given and wide enough for what it shows in this font.
   // Kinds and descriptions repeat, so each distinct text is measured once; of the line numbers
-  // the one with the most characters is measured.
+  // and the records the one with the most characters is measured.
   const QFontMetrics metrics = m_list->fontMetrics();
   const int margin = 2 * (m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_list) + 1) + 4;
   int widths[kColumns];
   for (int c = 0; c < kColumns; ++c) {
     widths[c] = std::max(kColumnWidths[c], m_list->horizontalHeader()->sectionSizeHint(c));
   }
-  std::string_view longestLine;
+  std::string_view longestLine, longestRecord;
   std::size_t longestDescription = 0;
   std::unordered_set<std::string_view> kinds, descriptions;
   const int rows = m_model.rowCount();
   for (int k = 0; k < rows; ++k) {
     const ErrorListRow row = GetErrorListRow(k);
     if (row.line.size() > longestLine.size()) longestLine = row.line;
+    if (row.record.size() > longestRecord.size()) longestRecord = row.record;
     kinds.insert(row.kind);
     longestDescription = std::max(longestDescription, row.description.size());
   }
@@ -180,6 +181,10 @@ void CErrorListDialog::FitColumns() {
   fit(kLine, longestLine);
   for (std::string_view kind : kinds) fit(kKind, kind);
   for (std::string_view description : descriptions) fit(kDescription, description);
+  // Records are mostly digits and capitals: the longest shown text is the widest, give or take
+  // a few letters.
+  const QString record = CellRecord(longestRecord);
+  widths[kRecord] = std::max(widths[kRecord], metrics.horizontalAdvance(record) * 21 / 20 + margin);
   for (int c = 0; c < kColumns; ++c) m_list->setColumnWidth(c, widths[c]);
 }
 

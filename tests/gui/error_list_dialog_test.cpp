@@ -88,8 +88,7 @@ class ErrorListDialogTest : public QObject {
     QCOMPARE(headers, QStringList({QStringLiteral("Zeile"), QStringLiteral("Art"), QStringLiteral("Beschreibung"),
                                    QStringLiteral("EDBS-Satz")}));
     // At least the widths of the dialog's layout.
-    QVERIFY(widths[0] >= 50 && widths[1] >= 100 && widths[2] >= 300);
-    QCOMPARE(widths[3], 600);
+    QVERIFY(widths[0] >= 50 && widths[1] >= 100 && widths[2] >= 300 && widths[3] >= 600);
     QCOMPARE(list->palette().color(QPalette::Base), QColor(223, 223, 223));
     QVERIFY(list->showGrid());
     QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -100,7 +99,9 @@ class ErrorListDialogTest : public QObject {
 
   void NineDigitLineNumbersAndEveryLabelShowInFull() {
     ReportError(FormatAnalysisMessage(123456789, 42), "EDBS...");
-    ReportError("    1234Op.schl\xFCsselOperationsschl\xFCssel unbekannt! (XXXX)", "EDBS...");
+    ReportError("    1234Op.schl\xFCsselOperationsschl\xFCssel unbekannt! (XXXX)",
+                "EDBS00990000XXXX000013  0000ULOBNN  0001000154569154700000600000000000000100010012301"
+                "01FA0009G1K4060508 0000");
     ReportError("       5Reihenfolge Datensatz vor letztem OTEX-, BKRT- oder BINF-Satz gefunden!", "EDBS...");
     CErrorListDialog d;
     d.show();
@@ -112,7 +113,7 @@ class ErrorListDialogTest : public QObject {
     const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
     const QFontMetrics fm = list->fontMetrics();
     for (int row = 0; row < 3; ++row) {
-      for (int column = 0; column < 3; ++column) {
+      for (int column = 0; column < 4; ++column) {
         const QString text = Cell(list, row, column);
         QVERIFY2(list->columnWidth(column) >= fm.horizontalAdvance(text) + margin, qPrintable(text));
       }
