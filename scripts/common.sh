@@ -6,8 +6,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${SATZLUPE_BUILD_DIR:-$ROOT/build${CXX:+-$(basename "$CXX")}}"
 JOBS="${SATZLUPE_JOBS:-2}"
 
-PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-          fonts-liberation gzip)
+# qt6-translations-l10n: Qt's German texts for the standard dialogs (the GUI tests require them).
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libx11-dev
+          libgtest-dev libgmock-dev fonts-liberation gzip)
 case "${CXX:-}" in *clang*) PACKAGES+=(clang) ;; esac
 
 missing_packages() {

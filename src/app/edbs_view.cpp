@@ -9,6 +9,7 @@
 
 #include "commands.h"
 #include "error_list_dialog.h"
+#include "export_progress.h"
 #include "filter_dialog.h"
 #include "list_dialog.h"
 #include "load/error_list.h"
@@ -21,7 +22,6 @@
 #include "statistics_dialog.h"
 #include "start_screen.h"
 #include "store/edbs_store.h"
-#include "views/export.h"
 #include "views/settings.h"
 #include "views/view_state.h"
 
@@ -185,9 +185,7 @@ void CEdbsView::OnSaveReadable() {
   const std::string path =
       edbs::Prompt().ChooseSaveFile(ToCoreText(QStringLiteral("Lesbare Text-Datei schreiben")), kAllFilesFilter);
   if (path.empty()) return;
-  edbs::Cursor().Show(true);
-  WriteReadableExport(path);
-  edbs::Cursor().Show(false);
+  WriteReadableExportWithProgress(window(), path);
 }
 
 void CEdbsView::OnOptions() {

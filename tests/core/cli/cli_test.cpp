@@ -106,6 +106,15 @@ TEST(Cli, HelpIsGerman) {
   EXPECT_NE(r.out.find("R\xC3\xBC" "ckgabewert"), std::string::npos);
 }
 
+TEST(Cli, EmptyFileIsAFinding) {
+  TempDir dir;
+  const std::string path = dir.Write("leer.edbs", "");
+  const Result r = RunCli("check " + path);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("2\tFEHLER\tVorhandensein von AKND- und AEND-Satz\n"), std::string::npos);
+  EXPECT_NE(r.out.find("       0\tAKND - AEND \tLetzter Satz ist kein AEND-Satz!\t\n"), std::string::npos);
+}
+
 // The folder of the checkout is not part of the output: the golden file names it "examples".
 std::string WithoutCheckoutFolder(std::string out) {
   const std::string folder = SATZLUPE_EXAMPLES;
