@@ -6,8 +6,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${SATZLUPE_BUILD_DIR:-$ROOT/build${CXX:+-$(basename "$CXX")}}"
 JOBS="${SATZLUPE_JOBS:-2}"
 
-PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
-          fonts-liberation gzip)
+# qt6-translations-l10n: Qt's German texts for the standard dialogs (the GUI tests require them).
+# qt6-svg-dev: the SVG writer of the plans.
+PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
+          libx11-dev libgtest-dev libgmock-dev fonts-liberation gzip)
 case "${CXX:-}" in *clang*) PACKAGES+=(clang) ;; esac
 
 missing_packages() {

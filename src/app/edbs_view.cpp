@@ -11,8 +11,10 @@
 
 #include "commands.h"
 #include "error_list_dialog.h"
+#include "export_progress.h"
 #include "filter_dialog.h"
 #include "gesture_cursors.h"
+#include "list_dialog.h"
 #include "load/error_list.h"
 #include "load/file_reader.h"
 #include "options_dialog.h"
@@ -20,9 +22,9 @@
 #include "qt_canvas.h"
 #include "qtext.h"
 #include "reopen_dialog.h"
+#include "statistics_dialog.h"
 #include "start_screen.h"
 #include "store/edbs_store.h"
-#include "views/export.h"
 #include "views/graphic.h"
 #include "views/settings.h"
 #include "views/view_state.h"
@@ -300,9 +302,7 @@ void CEdbsView::OnSaveReadable() {
   const std::string path =
       edbs::Prompt().ChooseSaveFile(ToCoreText(QStringLiteral("Lesbare Text-Datei schreiben")), kAllFilesFilter);
   if (path.empty()) return;
-  edbs::Cursor().Show(true);
-  WriteReadableExport(path);
-  edbs::Cursor().Show(false);
+  WriteReadableExportWithProgress(window(), path);
 }
 
 void CEdbsView::OnOptions() {
@@ -318,6 +318,21 @@ void CEdbsView::OnNoGraphic() {
 void CEdbsView::OnClearFilterSet() {
   g_store.ClearFilterSet();
   Invalidate();
+}
+
+void CEdbsView::OnList() {
+  if (g_store.GetRecordCount() == 0) {
+    edbs::Prompt().ShowMessage(
+        ToCoreText(QStringLiteral("Es sind keine Daten vorhanden!\nBitte zuerst eine Datei öffnen!")));
+    return;
+  }
+  CListDialog dialog(window());
+  dialog.RunModal();
+}
+
+void CEdbsView::OnStatistics() {
+  CStatisticsDialog dialog(window());
+  dialog.RunModal();
 }
 
 void CEdbsView::OnGraphic() {
@@ -337,8 +352,6 @@ void CEdbsView::OnFilter() {
 
 // The dialogs of these views are not part of the program yet; their commands are enabled as
 // they will be.
-void CEdbsView::OnList() {}
 void CEdbsView::OnDetail() {}
-void CEdbsView::OnStatistics() {}
 
 }  // namespace satzlupe

@@ -16,6 +16,7 @@ const std::vector<cli::Verb>& Verbs() {
       {"check", cli::RunCheck},
       {"export", cli::RunExport},
       {"plan", cli::RunPlan},
+      {"stats", cli::RunStats},
   };
   return verbs;
 }
@@ -28,6 +29,7 @@ void PrintHelp() {
       "  satzlupe-cli plan [--size BxH] [--modus 0|1] [--gitter] [--beschriftung] [--auto]\n"
       "                    [--abstand S] [--zoom Z] [--pan X Y] [--texthoehe H]\n"
       "                    DATEI... (-o PLAN | --log)\n"
+      "  satzlupe-cli stats NAME DATEI...\n"
       "\n"
       "check   Liest die EDBS-Dateien wie das Programm Satzlupe (die erste nach dem Leeren des\n"
       "        Speichers, jede weitere hinzugefügt), prüft jede Zeile und zerlegt jeden Satz.\n"
@@ -45,6 +47,9 @@ void PrintHelp() {
       "        --abstand: Gitterabstand in Metern (Vorgabe 100); --zoom: Vergrößerung (Vorgabe 1);\n"
       "        --pan: Verschiebung der Mitte in Metern nach rechts und unten; --texthoehe: Texthöhe\n"
       "        in Metern (Vorgabe 5).\n"
+      "stats   Liest die EDBS-Dateien ebenso und gibt die Statistik NAME so aus, wie das Programm\n"
+      "        sie in der Liste des Dialogs \"Statistik\" zeigt (Spalten durch Tabulatoren getrennt).\n"
+      "        NAME ist eine von:\n")) << cli::StatisticNameList("          ") << "\n" << edbs::Cp1252ToUtf8(CP(
       "\n"
       "FILTER, wirkt nach dem Lesen aller Dateien, in der angegebenen Reihenfolge:\n"
       "  --filter REITER=ARGUMENTE   REITER ist die Beschriftung eines Reiters des Filterdialogs\n"
