@@ -25,7 +25,7 @@ void PrintHelp() {
       CP("Aufruf:\n"
       "  satzlupe-cli check [FILTER...] DATEI...\n"
       "  satzlupe-cli export [--kurz|--lang] [FILTER...] -o AUSGABE DATEI...\n"
-      "  satzlupe-cli stats NAME DATEI...\n"
+      "  satzlupe-cli stats NAME [FILTER...] DATEI...\n"
       "\n"
       "check   Liest die EDBS-Dateien wie das Programm Satzlupe (die erste nach dem Leeren des\n"
       "        Speichers, jede weitere hinzugefügt), prüft jede Zeile und zerlegt jeden Satz.\n"
@@ -36,7 +36,8 @@ void PrintHelp() {
       "        (Langform, mit --kurz die Kurzform; Windows-1252, CR LF); mit FILTER nur die\n"
       "        Filtermenge, wenn sie nicht leer ist.\n"
       "stats   Liest die EDBS-Dateien ebenso und gibt die Statistik NAME so aus, wie das Programm\n"
-      "        sie in der Liste des Dialogs \"Statistik\" zeigt (Spalten durch Tabulatoren getrennt).\n"
+      "        sie in der Liste des Dialogs \"Statistik\" zeigt (Spalten durch Tabulatoren getrennt);\n"
+      "        mit FILTER über die Filtermenge, wenn sie nicht leer ist.\n"
       "        NAME ist eine von:\n")) << cli::StatisticNameList("          ") << "\n" << edbs::Cp1252ToUtf8(CP(
       "\n"
       "FILTER, wirkt nach dem Lesen aller Dateien, in der angegebenen Reihenfolge:\n"
