@@ -29,7 +29,7 @@ void PrintHelp() {
       "  satzlupe-cli plan [--size BxH] [--modus 0|1] [--gitter] [--beschriftung] [--auto]\n"
       "                    [--abstand S] [--zoom Z] [--pan X Y] [--texthoehe H]\n"
       "                    DATEI... (-o PLAN | --log)\n"
-      "  satzlupe-cli stats NAME DATEI...\n"
+      "  satzlupe-cli stats NAME [FILTER...] DATEI...\n"
       "\n"
       "check   Liest die EDBS-Dateien wie das Programm Satzlupe (die erste nach dem Leeren des\n"
       "        Speichers, jede weitere hinzugefügt), prüft jede Zeile und zerlegt jeden Satz.\n"
@@ -48,7 +48,8 @@ void PrintHelp() {
       "        --pan: Verschiebung der Mitte in Metern nach rechts und unten; --texthoehe: Texthöhe\n"
       "        in Metern (Vorgabe 5).\n"
       "stats   Liest die EDBS-Dateien ebenso und gibt die Statistik NAME so aus, wie das Programm\n"
-      "        sie in der Liste des Dialogs \"Statistik\" zeigt (Spalten durch Tabulatoren getrennt).\n"
+      "        sie in der Liste des Dialogs \"Statistik\" zeigt (Spalten durch Tabulatoren getrennt);\n"
+      "        mit FILTER über die Filtermenge, wenn sie nicht leer ist.\n"
       "        NAME ist eine von:\n")) << cli::StatisticNameList("          ") << "\n" << edbs::Cp1252ToUtf8(CP(
       "\n"
       "FILTER, wirkt nach dem Lesen aller Dateien, in der angegebenen Reihenfolge:\n"

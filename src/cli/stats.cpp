@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "filter_options.h"
 #include "platform/text.h"
 #include "store/edbs_store.h"
 #include "views/statistics.h"
@@ -60,7 +61,10 @@ std::string StatisticNameList(std::string_view indent) {
   return list;
 }
 
-int RunStats(const std::vector<std::string>& args) {
+int RunStats(const std::vector<std::string>& givenArgs) {
+  std::vector<std::string> args = givenArgs;
+  FilterOptions filters;
+  if (const int usage = TakeFilterOptions(args, filters); usage != kExitOk) return usage;
   const int kind = args.empty() ? -1 : KindOf(args[0]);
   if (kind < 0 || args.size() < 2) {
     if (kind < 0 && !args.empty()) std::cerr << "Unbekannte Statistik: " << args[0] << '\n';
@@ -70,6 +74,7 @@ int RunStats(const std::vector<std::string>& args) {
   const int status = LoadAll(std::vector<std::string>(args.begin() + 1, args.end()));
   // Nothing read at all: no statistic of an empty store pretends to describe the files.
   if (status != kExitOk && g_store.GetRecordCount() == 0) return status;
+  if (ApplyFilterOptions(filters) != kExitOk) return kExitFilterMessage;
   std::string out;
   for (const std::string& line : StatisticLines(kind)) {
     out += edbs::Cp1252ToUtf8(line);
