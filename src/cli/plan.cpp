@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "filter_options.h"
 #include "load/file_reader.h"
 #include "plan_writer.h"
 #include "platform/cp1252_literal.h"
@@ -29,7 +30,7 @@ namespace {
 constexpr const char* kPlanUsage =
     "Aufruf: satzlupe-cli plan [--size BxH] [--modus 0|1] [--gitter] [--beschriftung] [--auto]\n"
     "                          [--abstand S] [--zoom Z] [--pan X Y] [--texthoehe H]\n"
-    "                          DATEI... (-o PLAN.svg|PLAN.pdf|PLAN.png | --log)\n";
+    "                          [FILTER...] DATEI... (-o PLAN.svg|PLAN.pdf|PLAN.png | --log)\n";
 
 // Larger plans do not fit into an image in memory.
 constexpr int kMaxPlanSide = 16384;
@@ -175,7 +176,10 @@ int WriteOutput(const std::string& path, int width, int height) {
 
 }  // namespace
 
-int RunPlan(const std::vector<std::string>& args) {
+int RunPlan(const std::vector<std::string>& givenArgs) {
+  std::vector<std::string> args = givenArgs;
+  FilterOptions filters;
+  if (const int usage = TakeFilterOptions(args, filters); usage != kExitOk) return usage;
   PlanOptions options;
   std::string error;
   if (!ParseOptions(args, options, error)) {
@@ -184,6 +188,8 @@ int RunPlan(const std::vector<std::string>& args) {
   }
   int status = LoadAll(options.files);
   ApplyView(options);
+  // The filter set is drawn in red, or alone in graphic mode 0.
+  if (ApplyFilterOptions(filters) != kExitOk) return kExitFilterMessage;
   if (options.log) {
     PrintLog(options.width, options.height);
   } else if (WriteOutput(options.output, options.width, options.height) != kExitOk) {
