@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "load/checks.h"
@@ -13,6 +14,7 @@
 #include "platform/text.h"
 #include "records/edbs_part.h"
 #include "store/edbs_store.h"
+#include "store/text_arena.h"
 #include "views/settings.h"
 #include "views/view_state.h"
 #include "platform/cp1252_literal.h"
@@ -107,7 +109,7 @@ class ProgressBar {
   int m_top, m_bottom;
 };
 
-bool IsEdbsLine(const std::string& piece) {
+bool IsEdbsLine(std::string_view piece) {
   if (piece.size() < 4) return false;
   const char* word = "EDBS";
   for (int k = 0; k < 4; ++k) {
@@ -118,12 +120,11 @@ bool IsEdbsLine(const std::string& piece) {
 }
 
 // Step 9: the file into the line table, with the read bar growing by the characters read.
-LineTable ReadLines(CLineReader& reader, edbs::Canvas& dc) {
-  LineTable table;
+void ReadLines(CLineReader& reader, LineTable& table, edbs::Canvas& dc) {
   ProgressBar bar(dc, 102, 112);
   std::int64_t n = 0, total = 0, threshold = 0;
   const std::int64_t size = g_fileSize > 0 ? g_fileSize : 1;
-  std::string piece;
+  std::string_view piece;
   while (reader.NextPiece(piece)) {
     // The further pieces of a line longer than 2000 characters stand in the same line.
     if (!reader.ContinuesLine()) ++n;
@@ -134,25 +135,19 @@ LineTable ReadLines(CLineReader& reader, edbs::Canvas& dc) {
       bar.Fill((31 * total / size + 6) * 20);
     }
     if (IsEdbsLine(piece)) {
-      table.push_back({piece, static_cast<std::int32_t>(n), 0, 0, 0});
+      table.Start(piece, static_cast<std::int32_t>(n), 0);
     } else if (!piece.empty()) {
       if (table.empty()) {
-        table.push_back({piece, static_cast<std::int32_t>(n), kBitNoEdbsStart, 0, 0});
+        table.Start(piece, static_cast<std::int32_t>(n), kBitNoEdbsStart);
       } else {
         // Rejoins a line that the 2000-character pieces split.
-        table.back().text += piece;
+        table.Extend(piece);
       }
     }
   }
+  table.Finish();
   reader.Close();
   g_lineCount = n;
-  return table;
-}
-
-void PadTo(LineTable& table, std::size_t width) {
-  for (LineEntry& e : table) {
-    if (e.text.size() < width) e.text.resize(width, ' ');
-  }
 }
 
 int RegisterFile() {
@@ -165,71 +160,84 @@ int RegisterFile() {
   return kLoadedFileSlots - 1;
 }
 
-void AddOne(std::string text, const LineEntry& start, int completingLine, int fileIndex) {
-  const int r = g_store.AddRecord(std::move(text), start.lineNumber, start.opKeyIndex, start.infoNameIndex,
-                                  fileIndex, start.checkFlags);
+// What the joining keeps of the line a record starts with.
+struct RecordStart {
+  std::int32_t lineNumber = 0;
+  std::uint16_t checkFlags = 0;
+  std::uint8_t opKeyIndex = 0;
+  std::uint8_t infoNameIndex = 0;
+  explicit RecordStart(const LineEntry& e)
+      : lineNumber(e.lineNumber), checkFlags(e.checkFlags), opKeyIndex(e.opKeyIndex), infoNameIndex(e.infoNameIndex) {}
+  RecordStart() = default;
+};
+
+void AddOne(std::string_view text, const RecordStart& start, int completingLine, int fileIndex) {
+  const int r = g_store.AddRecordInArena(text, start.lineNumber, start.opKeyIndex, start.infoNameIndex, fileIndex,
+                                         start.checkFlags);
   if (r < 0) {
     g_aggregateCount += -static_cast<std::int64_t>(r);
   } else if (r > 0) {
     ++g_checkCounts[13];
-    ReportError(FormatAnalysisMessage(completingLine, r), g_parseText);
+    g_errorList.Add({text, completingLine, r, FindingKind::kAnalysis});
   }
 }
 
-// A continuation chain being joined: its text so far, its first entry and how many lines it has.
+// A continuation chain being joined in the arena: its first line and how many lines it has.
 struct OpenChain {
   bool open = false;
-  std::string text;
-  std::size_t start = 0;
+  RecordStart start;
   int lines = 0;
 };
 
-// A chain that gets no end line is dropped; the analysis row reports it where it happens.
-void DropChain(OpenChain& chain, const LineTable& table) {
+// A chain that gets no end line is dropped; the analysis row reports it where it happens, with
+// the text joined so far.
+void DropChain(OpenChain& chain, CTextArena& arena) {
   if (!chain.open) return;
   ++g_checkCounts[13];
-  ReportError(FormatDroppedChainMessage(table[chain.start].lineNumber, chain.lines), chain.text);
+  g_errorList.Add({arena.Finish(), chain.start.lineNumber, chain.lines, FindingKind::kDroppedChain});
   chain.open = false;
-  chain.text.clear();
 }
 
-// Step 13: continuation chains A (F ...) E become one record; every other line is one record.
-void JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
+// Step 13: continuation chains A (F ...) E become one record, joined in the arena; every other
+// line is one record, and its text stays where the reader put it. Each line is let go once it is
+// joined, so the line table shrinks while the store grows.
+void JoinAndAddRecords(LineTable& table, CTextArena& arena, edbs::Canvas& dc, int fileIndex) {
   ProgressBar bar(dc, 392, 402);
   const std::int64_t count = static_cast<std::int64_t>(table.size());
+  g_store.ReserveRecords(table.size());
   std::int64_t threshold = 0;
   OpenChain chain;
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    const std::int64_t si = static_cast<std::int64_t>(i);
-    if (si > threshold) {
+  for (std::int64_t i = 0; i < count; ++i, table.PopFront()) {
+    if (i > threshold) {
       threshold += count / 100;
-      bar.Fill(120 + 620 * si / count);
+      bar.Fill(120 + 620 * i / count);
     }
-    LineEntry& e = table[i];
-    const char marker = e.text[22];
+    const LineEntry& e = table.front();
+    const std::string_view text = e.Text();
+    const char marker = text[22];
     if (marker == 'A' || marker == 'a' || ((marker == 'F' || marker == 'f') && !chain.open)) {
       // A new start drops a chain still open; an F line without an open chain opens one as an A
       // line would.
-      DropChain(chain, table);
-      chain.text = std::move(e.text);
-      chain.start = i;
+      DropChain(chain, arena);
+      arena.Begin();
+      arena.Append(text);
+      chain.start = RecordStart(e);
       chain.lines = 1;
       chain.open = true;
     } else if (marker == 'F' || marker == 'f') {
-      chain.text.append(e.text, kHeaderWidth, std::string::npos);
+      arena.Append(text.substr(kHeaderWidth));
       ++chain.lines;
     } else if ((marker == 'E' || marker == 'e') && chain.open) {
-      chain.text.append(e.text, kHeaderWidth, std::string::npos);
+      arena.Append(text.substr(kHeaderWidth));
       chain.open = false;
-      AddOne(std::move(chain.text), table[chain.start], e.lineNumber, fileIndex);
-      chain.text.clear();
+      AddOne(arena.Finish(), chain.start, e.lineNumber, fileIndex);
     } else {
       // Any other line, and an E line without an open chain, stands alone; an open chain is dropped.
-      DropChain(chain, table);
-      AddOne(std::move(e.text), e, e.lineNumber, fileIndex);
+      DropChain(chain, arena);
+      AddOne(text, RecordStart(e), e.lineNumber, fileIndex);
     }
   }
-  DropChain(chain, table);
+  DropChain(chain, arena);
 }
 
 // The bytes LoadFromBuffer reads instead of g_fileName; nullptr for a file.
@@ -348,20 +356,22 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   }
   ClearErrorList();
 
-  LineTable table = ReadLines(reader, dc);
+  // The lines, the joined chains and the records' part tables of this load lie in one arena,
+  // which the store and the error list share.
+  auto arena = std::make_shared<CTextArena>();
+  g_errorList.KeepTexts(arena);
+  LineTable table(*arena);
+  ReadLines(reader, table, dc);
   dc.TextOut(120, 115, LinesReadText());
 
-  PadTo(table, 8);
-  RunLengthChecks(table, dc);
-  PadTo(table, 44);
-  RunContentChecks(table, dc);
+  RunChecks(table, dc);
 
   const int fileIndex = RegisterFile();
   g_aggregateCount = 0;
   g_edbsLineCount = static_cast<std::int64_t>(table.size());
   g_checkCounts[13] = 0;
-  JoinAndAddRecords(table, dc, fileIndex);
-  table.clear();
+  g_store.UseArena(arena);
+  JoinAndAddRecords(table, *arena, dc, fileIndex);
 
   DrawCheckResult(dc, kCheckRowY[13], g_checkCounts[13]);
   dc.TextOut(120, 405, RecordsParsedText());

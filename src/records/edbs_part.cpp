@@ -10,13 +10,21 @@ std::string g_parseText;
 std::int32_t g_parsePos = 0;
 CDetailTable DetailTable;
 
-bool ParseHasRoom(std::size_t width) {
-  if (g_parsePos < 0) return false;
-  return g_parseText.size() >= static_cast<std::size_t>(g_parsePos) + width;
+const std::string_view* g_parseSource = nullptr;
+
+CParseCursor::CParseCursor(std::string_view text, std::int32_t pos)
+    : m_text(text), m_savedSource(g_parseSource), m_savedPos(g_parsePos) {
+  g_parseSource = &m_text;
+  g_parsePos = pos;
+}
+
+CParseCursor::~CParseCursor() {
+  g_parseSource = m_savedSource;
+  g_parsePos = m_savedPos;
 }
 
 std::string_view ParseView(std::size_t offset, std::size_t width) {
-  return Mid(g_parseText, static_cast<long long>(g_parsePos) + static_cast<long long>(offset),
+  return Mid(ParseText(), static_cast<long long>(g_parsePos) + static_cast<long long>(offset),
              static_cast<long long>(width));
 }
 

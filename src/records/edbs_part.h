@@ -56,6 +56,26 @@ enum PartTypeCode : int {
 extern std::string g_parseText;
 extern std::int32_t g_parsePos;
 
+// The text the part classes read: g_parseText, unless a CParseCursor points them at another text.
+extern const std::string_view* g_parseSource;
+inline std::string_view ParseText() { return g_parseSource != nullptr ? *g_parseSource : std::string_view(g_parseText); }
+
+// Points the parse cursor at `text` from `pos` on while it lives, and gives the cursor back as it
+// was afterwards. The store parses a record and reads a part in place with it, where the record
+// text lies, instead of copying the text into g_parseText.
+class CParseCursor {
+ public:
+  CParseCursor(std::string_view text, std::int32_t pos);
+  ~CParseCursor();
+  CParseCursor(const CParseCursor&) = delete;
+  CParseCursor& operator=(const CParseCursor&) = delete;
+
+ private:
+  std::string_view m_text;
+  const std::string_view* m_savedSource;
+  std::int32_t m_savedPos;
+};
+
 class CEdbsPart {
  public:
   explicit CEdbsPart(int type) : m_type(type) {}
@@ -66,8 +86,10 @@ class CEdbsPart {
   const std::int32_t m_type;
 };
 
-// True when g_parseText holds at least `width` characters from g_parsePos on.
-bool ParseHasRoom(std::size_t width);
+// True when the parse text holds at least `width` characters from g_parsePos on.
+inline bool ParseHasRoom(std::size_t width) {
+  return g_parsePos >= 0 && ParseText().size() >= static_cast<std::size_t>(g_parsePos) + width;
+}
 // The `width` characters at g_parsePos + offset (fewer when the text ends earlier).
 std::string_view ParseView(std::size_t offset, std::size_t width);
 

@@ -38,6 +38,14 @@ void MakeUpperCase(std::string& text) {
   for (char& c : text) c = static_cast<char>(FoldUpper(static_cast<unsigned char>(c)));
 }
 
+bool StartsWithInUpperCase(std::string_view text, std::string_view upperPrefix) {
+  if (text.size() < upperPrefix.size()) return false;
+  for (std::size_t i = 0; i < upperPrefix.size(); ++i) {
+    if (FoldUpper(static_cast<unsigned char>(text[i])) != static_cast<unsigned char>(upperPrefix[i])) return false;
+  }
+  return true;
+}
+
 void ResetFilterValues() {
   g_filterArgCount = 0;
   for (auto& s : g_filterFrom) s.clear();

@@ -22,6 +22,9 @@ int FilterArgCount();
 
 // Upper case of ASCII and the Windows-1252 letters, in place (the case-insensitive text criterion).
 void MakeUpperCase(std::string& text);
+// Whether `text` in upper case (as MakeUpperCase makes it) begins with `upperPrefix`, without
+// converting a copy of the text.
+bool StartsWithInUpperCase(std::string_view text, std::string_view upperPrefix);
 
 // Empties the argument list and the coordinate window.
 void ResetFilterValues();

@@ -5,9 +5,7 @@
 
 namespace {
 
-constexpr std::size_t kUlob1100Width = 29;
-constexpr std::size_t kUlo11AlkWidth = 23;
-constexpr std::size_t kUlob1110Width = 9;
+constexpr std::size_t kUlob1110Width = CUlob1110Part::Width(kPtUlob1110);
 
 // Whether the line's end points are real or the line only continues across a split.
 std::string SplitText(std::string_view split) {
@@ -24,7 +22,7 @@ std::string SplitText(std::string_view split) {
 
 CUlob1100Part::CUlob1100Part(int& error, int type) : CEdbsPart(type) {
   error = 0;
-  const std::size_t width = HasPartNumbers() ? kUlob1100Width : kUlo11AlkWidth;
+  const std::size_t width = Width(type);
   if (!ParseHasRoom(width)) {
     error = 100 + m_type;
     return;

@@ -11,9 +11,9 @@
 namespace {
 
 constexpr std::size_t kPointWidth = 20;
-constexpr std::size_t kUlob0000Width = 21;
-constexpr std::size_t kUlob1000Width = 22;
-constexpr std::size_t kUlob1200Width = 20;
+constexpr std::size_t kUlob0000Width = CUlob0000Part::Width(kPtUlob0000);
+constexpr std::size_t kUlob1000Width = CUlob1000Part::Width(kPtUlob1000);
+constexpr std::size_t kUlob1200Width = CUlob1200Part::Width(kPtUlob1200);
 
 
 }  // namespace

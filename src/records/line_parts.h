@@ -39,6 +39,8 @@ class CUlob0000Part : public CLinePointPart {
  public:
   // error: 0, or 100 when fewer than 21 characters remain.
   explicit CUlob0000Part(int& error);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 21; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;
@@ -52,6 +54,8 @@ class CUlob1000Part : public CLinePointPart {
  public:
   // error: 0, or 101 when fewer than 22 characters remain.
   explicit CUlob1000Part(int& error);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 22; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;
@@ -66,6 +70,8 @@ class CUlob1200Part : public CLinePointPart {
  public:
   // error: 0, or 104 when fewer than 20 characters remain.
   explicit CUlob1200Part(int& error);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 20; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <optional>
 
 #include "records/filter_table.h"
 #include "records/filter_values.h"
@@ -39,11 +40,56 @@ bool Answers(const PartTypeSet& types, int type) {
   return false;
 }
 
-int AskPart(const CEdbsPart& part, int criterion) {
+int AskPart(const CPartRef& part, int criterion) {
   return VisitPart(part, [criterion](const auto& p) { return p.MatchFilter(criterion); });
 }
 
+// The list text of every part for the text criterion, without building the parts whose text the
+// record holds as it is: fn(text) is called until it returns true.
+template <typename Fn>
+bool AnyListText(const CPartList& parts, Fn fn) {
+  for (const CPartRef part : parts) {
+    if (const auto text = ListTextInPlace(part)) {
+      if (fn(*text)) return true;
+      continue;
+    }
+    int selector = -1;  // the search criterion answers with its full text
+    const std::string text = VisitPart(part, [selector](const auto& p) { return std::string(p.GetListText(selector)); });
+    if (fn(std::string_view(text))) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+std::string OwnerGeometryKind(const CPartRef& part) {
+  const CPartList& parts = part.List();
+  for (std::uint32_t j = part.Index(); j-- > 0;) {
+    const int type = parts.Type(j);
+    if (type == kPtUlob2100 || type == kPtUlo21Alk) return std::string(ReadPart<CUlob2100Part>(parts[j]).GetGeometryKind());
+  }
+  return {};
+}
+
+std::optional<std::string_view> ListTextInPlace(const CPartRef& part) {
+  return VisitPartClass(part.m_type, [&part](auto id) -> std::optional<std::string_view> {
+    using Class = typename decltype(id)::type;
+    if constexpr (FixedWidthPart<Class>) {
+      const std::string_view text = part.List().Text();
+      const std::size_t width = Class::Width(part.m_type);
+      const std::size_t at = part.Offset();
+      // A part without room read nothing, so its list text is empty.
+      const std::string_view read = at + width <= text.size() ? text.substr(at, width) : std::string_view();
+      if constexpr (std::is_same_v<Class, CWhfPart>) {
+        // A factor shows its count with four digits: the same characters when it has four digits.
+        if (read.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+      }
+      return read;
+    } else {
+      return std::nullopt;
+    }
+  });
+}
 
 const std::bitset<kPartTypeCount>& FilterPartTypes(int criterion) {
   static const PartTypeSet none;
@@ -52,27 +98,28 @@ const std::bitset<kPartTypeCount>& FilterPartTypes(int criterion) {
 }
 
 int CEdbsRecord::FillPartDetail(int i) const {
-  return VisitPart(*m_parts[i], [](const auto& p) { return p.FillDetail(); });
+  return VisitPart(m_parts[static_cast<std::size_t>(i)], [](const auto& p) { return p.FillDetail(); });
 }
 
 std::string CEdbsRecord::GetPartListText(int i, int& selector) const {
   const int saved = selector;
-  selector = m_parts[i]->m_type;
-  return VisitPart(*m_parts[i], [saved](const auto& p) { return std::string(p.GetListText(saved)); });
+  const CPartRef part = m_parts[static_cast<std::size_t>(i)];
+  selector = part.m_type;
+  return VisitPart(part, [saved](const auto& p) { return std::string(p.GetListText(saved)); });
 }
 
 bool CEdbsRecord::AnyPartMatches(const FilterCriterionInfo& info) const {
   const PartTypeSet& types = TypesOf(info);
-  for (const auto& part : m_parts) {
-    if (Answers(types, part->m_type) && AskPart(*part, info.code) == 1) return true;
+  for (const CPartRef part : m_parts) {
+    if (Answers(types, part.m_type) && AskPart(part, info.code) == 1) return true;
   }
   return false;
 }
 
 bool CEdbsRecord::FirstAnsweringPartMatches(const FilterCriterionInfo& info) const {
   const PartTypeSet& types = TypesOf(info);
-  for (const auto& part : m_parts) {
-    if (Answers(types, part->m_type)) return AskPart(*part, info.code) == 1;
+  for (const CPartRef part : m_parts) {
+    if (Answers(types, part.m_type)) return AskPart(part, info.code) == 1;
   }
   return false;
 }
@@ -83,21 +130,19 @@ bool CEdbsRecord::ListTextMatches(bool ignoreCase) const {
     // The filter values stay converted, as the dialog's next run expects.
     for (int k = 0; k < n; ++k) MakeUpperCase(g_filterFrom[k]);
   }
-  for (std::size_t j = 0; j < m_parts.size(); ++j) {
-    int selector = -1;  // the search criterion answers with its full text
-    std::string text = GetPartListText(static_cast<int>(j), selector);
-    if (ignoreCase) MakeUpperCase(text);
+  if (n == 0) return false;
+  return AnyListText(m_parts, [n, ignoreCase](std::string_view text) {
     for (int k = 0; k < n; ++k) {
-      if (std::string_view(text).starts_with(g_filterFrom[k])) return true;
+      if (ignoreCase ? StartsWithInUpperCase(text, g_filterFrom[k]) : text.starts_with(g_filterFrom[k])) return true;
     }
-  }
-  return false;
+    return false;
+  });
 }
 
 bool CEdbsRecord::RecordFieldMatches(int criterion) const {
   const int n = FilterArgCount();
-  const std::string_view opKey = OpKeyTable[std::clamp(m_opKeyIndex, 0, kOpKeyCount - 1)];
-  const std::string_view infoName = InfoNameTable[std::clamp(m_infoNameIndex, 0, kInfoNameCount - 1)];
+  const std::string_view opKey = OpKeyTable[std::clamp<int>(m_opKeyIndex, 0, kOpKeyCount - 1)];
+  const std::string_view infoName = InfoNameTable[std::clamp<int>(m_infoNameIndex, 0, kInfoNameCount - 1)];
   for (int k = 0; k < n; ++k) {
     switch (criterion) {
       case kCritDatei:
@@ -113,8 +158,8 @@ bool CEdbsRecord::RecordFieldMatches(int criterion) const {
         if (infoName == g_filterFrom[k]) return true;
         break;
       case kCritAggregat:
-        for (const auto& part : m_parts) {
-          if (PartTypeName(part->m_type) == g_filterFrom[k]) return true;
+        for (const CPartRef part : m_parts) {
+          if (PartTypeName(part.m_type) == g_filterFrom[k]) return true;
         }
         break;
       default:
@@ -145,18 +190,23 @@ int CEdbsRecord::MatchFilter(int criterion) {
 
 namespace {
 
-const CEdbsPart& Part(const CEdbsStore& s, int i, int j) { return *s.Record(i).m_parts[j]; }
-
-// The text field `Get` of part (i, j), or `placeholder` when its class has no such field.
-#define SATZLUPE_TEXT_READER(Get, placeholder)                                      \
-  std::string CEdbsStore::Get(int i, int j) const {                                 \
-    return VisitPart(Part(*this, i, j), [](const auto& p) -> std::string {          \
-      if constexpr (requires { p.Get(); }) return std::string(p.Get());             \
-      else return placeholder;                                                      \
-    });                                                                             \
-  }
+CPartRef Part(const CEdbsStore& s, int i, int j) { return s.Record(i).m_parts[static_cast<std::size_t>(j)]; }
 
 }  // namespace
+
+// The text field `Get` of part (i, j), or `placeholder` when its class has no such field; only a
+// part that has the field is read.
+#define SATZLUPE_TEXT_READER(Get, placeholder)                                   \
+  std::string CEdbsStore::Get(int i, int j) const {                              \
+    const CPartRef part = Part(*this, i, j);                                     \
+    return VisitPartClass(part.m_type, [&part](auto id) -> std::string {        \
+      using Class = typename decltype(id)::type;                                 \
+      if constexpr (requires(const Class& p) { p.Get(); })                       \
+        return std::string(ReadPart<Class>(part).Get());                         \
+      else                                                                       \
+        return placeholder;                                                      \
+    });                                                                          \
+  }
 
 SATZLUPE_TEXT_READER(GetLayer, "zzz")
 SATZLUPE_TEXT_READER(GetObjectType, "zzzz")
@@ -169,15 +219,23 @@ SATZLUPE_TEXT_READER(GetRepeatCount, "XXXX")
 #undef SATZLUPE_TEXT_READER
 
 double CEdbsStore::GetDirectionAngle(int i, int j) const {
-  return VisitPart(Part(*this, i, j), [](const auto& p) -> double {
-    if constexpr (requires { p.GetDirectionAngle(); }) return p.GetDirectionAngle();
-    else return 0.0;
+  const CPartRef part = Part(*this, i, j);
+  return VisitPartClass(part.m_type, [&part](auto id) -> double {
+    using Class = typename decltype(id)::type;
+    if constexpr (requires(const Class& p) { p.GetDirectionAngle(); })
+      return ReadPart<Class>(part).GetDirectionAngle();
+    else
+      return 0.0;
   });
 }
 
 int CEdbsStore::GetPoint(int i, int j, double& x, double& y) const {
-  return VisitPart(Part(*this, i, j), [&x, &y](const auto& p) -> int {
-    if constexpr (requires { p.GetPoint(x, y); }) return p.GetPoint(x, y);
-    else return 2;
+  const CPartRef part = Part(*this, i, j);
+  return VisitPartClass(part.m_type, [&part, &x, &y](auto id) -> int {
+    using Class = typename decltype(id)::type;
+    if constexpr (requires(const Class& p) { p.GetPoint(x, y); })
+      return ReadPart<Class>(part).GetPoint(x, y);
+    else
+      return 2;
   });
 }

@@ -9,8 +9,7 @@
 
 namespace {
 
-constexpr std::size_t kWidthUlob2100 = 48;
-constexpr std::size_t kWidthUlo21Alk = 45;
+constexpr std::size_t kWidthUlob2100 = CUlob2100Part::Width(kPtUlob2100);
 
 // One decoded piece of a key in the text field: label word and (position, length) in the text.
 struct KeyPiece {
@@ -89,7 +88,7 @@ long long FindDollar(std::string_view s) {
 
 CUlob2100Part::CUlob2100Part(int& error, int type, std::string& linkText) : CEdbsPart(type) {
   error = 0;
-  const std::size_t width = HasPartNumber() ? kWidthUlob2100 : kWidthUlo21Alk;
+  const std::size_t width = Width(type);
   if (!ParseHasRoom(width)) {
     error = 100 + type;
     return;

@@ -3,18 +3,27 @@
 #include "records/filter_values.h"
 #include "store/keyword_tables.h"
 
-namespace {
-constexpr std::size_t kWidth = 4;
-}
-
 CWhfPart::CWhfPart(int& error, int type) : CEdbsPart(type) {
   error = 0;
-  if (!ParseHasRoom(kWidth)) {
+  if (!ParseHasRoom(Width(type))) {
     error = 100 + type;
     return;
   }
-  m_count = static_cast<std::int32_t>(TextToInt(ParseView(0, kWidth)));
-  g_parsePos += kWidth;
+  m_count = CountOf(ParseView(0, Width(type)));
+  g_parsePos += static_cast<std::int32_t>(Width(type));
+}
+
+std::int32_t CWhfPart::CountOf(std::string_view digits) {
+  // Four digits, as nearly every factor is, without the general conversion.
+  if (digits.size() == 4) {
+    std::int32_t n = 0;
+    for (const char c : digits) {
+      if (c < '0' || c > '9') return static_cast<std::int32_t>(TextToInt(digits));
+      n = n * 10 + (c - '0');
+    }
+    return n;
+  }
+  return static_cast<std::int32_t>(TextToInt(digits));
 }
 
 int CWhfPart::FillDetail() const {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "records/edbs_part.h"
 
@@ -10,6 +11,10 @@ class CWhfPart : public CEdbsPart {
  public:
   // type is 11 or one of 31..66. error: 0, or 100 + type when fewer than 4 characters remain.
   CWhfPart(int& error, int type);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 4; }
+  // The count that the four characters of a repetition factor give.
+  static std::int32_t CountOf(std::string_view digits);
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

@@ -13,51 +13,79 @@
 
 namespace {
 
-// "%-Ns": pads on the right, never cuts; NUL bytes stay characters.
-void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
-  out += text;
-  if (text.size() < width) out.append(width - text.size(), ' ');
-}
+// The export's text of records, with the line end it is written with (CR LF into the file).
+class CExportText {
+ public:
+  CExportText(std::string& out, std::string_view lineEnd) : m_out(out), m_lineEnd(lineEnd) {}
 
-void AppendRecord(std::string& out, int i, bool longForm) {
-  out += "\n\n";
-  out.append(79, '-');
-  out += '\n';
-  const int fileIndex = g_store.GetFileIndex(i);
-  const std::string path = fileIndex >= 0 && fileIndex < kLoadedFileSlots ? g_loadedFiles[fileIndex] : std::string();
-  out += Format("Zeile: %6d  -  Datei: ", g_store.GetLineNumber(i));
-  out += edbs::NativePathToText(path);
-  out += '\n';
-  out.append(79, '-');
-  out += '\n';
-  for (int j = 0; j < g_store.GetPartCount(i); ++j) {
-    if (longForm) {
-      const int n = g_store.FillPartDetail(i, j);
-      if (n >= 0) {
-        out += '\n';
-        AppendPadded(out, DetailTable.Tag(0), 15);
-        AppendPadded(out, DetailTable.Label(0), 35);
-        out += '\n';
-        out.append(79, '_');
-        out += '\n';
-        for (int k = 1; k <= n; ++k) {
-          AppendPadded(out, DetailTable.Tag(k), 15);
-          AppendPadded(out, DetailTable.Label(k), 35);
-          out += DetailTable.Value(k);
-          out += '\n';
-        }
-      }
-      out += '\n';
-    } else {
-      // The search criterion shows its full text.
-      int selector = -1;
-      const std::string dotted = g_store.GetPartListTextDotted(i, j, selector);
-      AppendPadded(out, g_store.GetPartTypeName(i, j), 15);
-      out += dotted;
-      out += '\n';
+  // A line feed inside a text (a path may hold one) is written with the line end too.
+  void Append(std::string_view text) {
+    if (m_lineEnd.size() == 1 || text.find('\n') == std::string_view::npos) {
+      m_out += text;
+      return;
+    }
+    for (const char c : text) {
+      if (c == '\n') m_out += m_lineEnd;
+      else m_out += c;
     }
   }
-}
+  // "%-Ns": pads on the right, never cuts; NUL bytes stay characters.
+  void AppendPadded(std::string_view text, std::size_t width) {
+    Append(text);
+    if (text.size() < width) m_out.append(width - text.size(), ' ');
+  }
+  void EndLine() { m_out += m_lineEnd; }
+  void Rule(char c) {
+    m_out.append(79, c);
+    EndLine();
+  }
+
+  void Record(int i, bool longForm) {
+    EndLine();
+    EndLine();
+    Rule('-');
+    const int fileIndex = g_store.GetFileIndex(i);
+    const std::string path = fileIndex >= 0 && fileIndex < kLoadedFileSlots ? g_loadedFiles[fileIndex] : std::string();
+    Append(Format("Zeile: %6d  -  Datei: ", g_store.GetLineNumber(i)));
+    Append(edbs::NativePathToText(path));
+    EndLine();
+    Rule('-');
+    for (int j = 0; j < g_store.GetPartCount(i); ++j) {
+      if (longForm) {
+        LongPart(i, j);
+      } else {
+        // The search criterion shows its full text.
+        int selector = -1;
+        const std::string dotted = g_store.GetPartListTextDotted(i, j, selector);
+        AppendPadded(PartTypeName(g_store.GetPartType(i, j)), 15);
+        Append(dotted);
+        EndLine();
+      }
+    }
+  }
+
+ private:
+  void LongPart(int i, int j) {
+    const int n = g_store.FillPartDetail(i, j);
+    if (n >= 0) {
+      EndLine();
+      AppendPadded(DetailTable.Tag(0), 15);
+      AppendPadded(DetailTable.Label(0), 35);
+      EndLine();
+      Rule('_');
+      for (int k = 1; k <= n; ++k) {
+        AppendPadded(DetailTable.Tag(k), 15);
+        AppendPadded(DetailTable.Label(k), 35);
+        Append(DetailTable.Value(k));
+        EndLine();
+      }
+    }
+    EndLine();
+  }
+
+  std::string& m_out;
+  std::string_view m_lineEnd;
+};
 
 bool Selected(int i) { return g_filterCount == 0 || g_store.IsInFilterSet(i) > 0; }
 
@@ -65,8 +93,9 @@ bool Selected(int i) { return g_filterCount == 0 || g_store.IsInFilterSet(i) > 0
 
 std::string ReadableExportText(bool longForm) {
   std::string out;
+  CExportText text(out, "\n");
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
-    if (Selected(i)) AppendRecord(out, i, longForm);
+    if (Selected(i)) text.Record(i, longForm);
   }
   return out;
 }
@@ -81,9 +110,16 @@ bool WriteReadableExport(const std::string& path, const ExportProgress& progress
   const long long total = g_filterCount != 0 ? g_filterCount : g_store.GetRecordCount();
   long long written = 0, threshold = 0;
   bool ok = true;
+  // Written in blocks of about a megabyte as the records come, with their CR LF line ends, so a
+  // large store needs no copy of the whole export (the long form is some thirty times the file).
+  constexpr std::size_t kBlock = std::size_t{1} << 20;
   std::string block;
-  // Record by record, so a large store needs no second copy of the whole export in memory; the
-  // line ends are CR LF, as the export has always been written.
+  block.reserve(kBlock + kBlock / 4);
+  CExportText text(block, "\r\n");
+  const auto flush = [&] {
+    ok = ok && std::fwrite(block.data(), 1, block.size(), f) == block.size();
+    block.clear();
+  };
   for (int i = 0; i < g_store.GetRecordCount() && ok; ++i) {
     if (!Selected(i)) continue;
     if (progress && written > threshold) {
@@ -91,16 +127,10 @@ bool WriteReadableExport(const std::string& path, const ExportProgress& progress
       progress(written, total);
     }
     ++written;
-    block.clear();
-    AppendRecord(block, i, longForm);
-    std::string crlf;
-    crlf.reserve(block.size() + block.size() / 16);
-    for (char c : block) {
-      if (c == '\n') crlf += '\r';
-      crlf += c;
-    }
-    ok = std::fwrite(crlf.data(), 1, crlf.size(), f) == crlf.size();
+    text.Record(i, longForm);
+    if (block.size() >= kBlock) flush();
   }
+  flush();
   ok = std::fclose(f) == 0 && ok;
   if (progress) progress(written, total);
   if (!ok) edbs::Prompt().ShowMessage("Fehler beim Schreiben der Datei!");
