@@ -30,32 +30,6 @@ const std::array<int, kCheckRows + 1> kCheckRowY = {0, 175, 190, 205, 220, 235, 
 
 std::array<std::int32_t, kCheckRows + 1> g_checkCounts{};
 
-// ---- the line table ----------------------------------------------------------------------------
-
-void CLineTable::Start(std::string_view piece, std::int32_t lineNumber, std::uint16_t checkFlags) {
-  Finish();
-  LineEntry& e = m_lines.emplace_back();
-  e.lineNumber = lineNumber;
-  e.checkFlags = checkFlags;
-  m_arena.Begin();
-  m_arena.Append(piece);
-  m_open = true;
-}
-
-void CLineTable::Extend(std::string_view piece) {
-  if (m_open) m_arena.Append(piece);
-}
-
-void CLineTable::Finish() {
-  if (!m_open) return;
-  m_open = false;
-  const std::size_t length = m_arena.Current().size();
-  if (length < 44) m_arena.AppendFill(44 - length, ' ');
-  LineEntry& e = m_lines.back();
-  e.chars = m_arena.Finish().data();
-  e.length = length;
-}
-
 namespace {
 
 // ---- the checks ----------------------------------------------------------------------------------
@@ -73,13 +47,33 @@ void Report(LineEntry& e, std::string_view text, FindingKind kind, std::uint16_t
   ++g_checkCounts[FindingRow(kind)];
 }
 
+// A field of four characters as a number whose order is the fields' order as texts (byte by byte,
+// unsigned), so that the checks compare numbers.
+std::uint32_t Ordered(std::string_view field4) {
+  const auto b = [&field4](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(field4[i])); };
+  return b(0) << 24 | b(1) << 16 | b(2) << 8 | b(3);
+}
+const std::uint32_t k1988 = Ordered("1988");
+const std::uint32_t k0024 = Ordered("0024");
+
+// The length field's value as the C library reads it; four digits, as nearly always, directly.
+long long LengthValue(std::string_view field4) {
+  const unsigned d0 = static_cast<unsigned char>(field4[0]) - unsigned{'0'};
+  const unsigned d1 = static_cast<unsigned char>(field4[1]) - unsigned{'0'};
+  const unsigned d2 = static_cast<unsigned char>(field4[2]) - unsigned{'0'};
+  const unsigned d3 = static_cast<unsigned char>(field4[3]) - unsigned{'0'};
+  if (d0 < 10 && d1 < 10 && d2 < 10 && d3 < 10) return d0 * 1000 + d1 * 100 + d2 * 10 + d3;
+  return TextToInt(field4);
+}
+
 // Rows 1 to 3 on the line padded to 8 characters.
 void CheckLengths(LineEntry& e) {
   const std::string_view t = e.Text8();
   const std::string_view length = LengthField(t);
-  if (TextToInt(length) + 12 != static_cast<long long>(t.size())) Report(e, t, FindingKind::kLineLength, kBitLineLength);
-  if (length > std::string_view("1988")) Report(e, t, FindingKind::kMaxLength, kBitMaxLength);
-  if (length < std::string_view("0024")) Report(e, t, FindingKind::kMinLength, kBitMinLength);
+  if (LengthValue(length) + 12 != static_cast<long long>(t.size())) Report(e, t, FindingKind::kLineLength, kBitLineLength);
+  const std::uint32_t ordered = Ordered(length);
+  if (ordered > k1988) Report(e, t, FindingKind::kMaxLength, kBitMaxLength);
+  if (ordered < k0024) Report(e, t, FindingKind::kMinLength, kBitMinLength);
 }
 
 // Rows 4, 5 and 8 on the line padded to 44 characters.
@@ -89,7 +83,7 @@ void CheckKeys(LineEntry& e) {
   if (e.opKeyIndex == kUnknownOpKey) Report(e, t, FindingKind::kOpKey, kBitOpKey);
   e.infoNameIndex = static_cast<std::uint8_t>(LookupInfoName(InfoNameField(t)));
   if (e.infoNameIndex == kUnknownInfoName) Report(e, t, FindingKind::kInfoName, kBitInfoName);
-  if (LengthField(t) < BeginField(t)) Report(e, t, FindingKind::kSearchBegin, kBitSearchBegin);
+  if (Ordered(LengthField(t)) < Ordered(BeginField(t))) Report(e, t, FindingKind::kSearchBegin, kBitSearchBegin);
 }
 
 // Row 9: the order of the continuation markers, with the chain state carried from line to line.
@@ -116,11 +110,11 @@ void CheckContinuation(LineEntry& e, int& inChain) {
 }
 
 // Row 10: a continuation line repeats the key and name of the line that started its chain.
-void CheckSameKeys(LineEntry& e, const LineEntry& start) {
+void CheckSameKeys(LineEntry& e, std::uint8_t startOpKey, std::uint8_t startInfoName) {
   const char c = ContinuationMarker(e.Text());
   if (c != 'F' && c != 'f' && c != 'E' && c != 'e') return;
-  if (start.opKeyIndex != e.opKeyIndex) Report(e, e.Text(), FindingKind::kOpKeyDiffers, kBitSameKeys);
-  if (start.infoNameIndex != e.infoNameIndex) Report(e, e.Text(), FindingKind::kInfoNameDiffers, kBitSameKeys);
+  if (startOpKey != e.opKeyIndex) Report(e, e.Text(), FindingKind::kOpKeyDiffers, kBitSameKeys);
+  if (startInfoName != e.infoNameIndex) Report(e, e.Text(), FindingKind::kInfoNameDiffers, kBitSameKeys);
 }
 
 // Row 12 for a line between the first and the last: the order of the record kinds.
@@ -140,22 +134,6 @@ void CheckOrder(LineEntry& e, int& dataSeen) {
   } else {
     dataSeen = 1;
   }
-}
-
-// Row 11: the first line is the order header, the last the end record.
-void CheckAkndAend(LineTable& t) {
-  if (t.empty()) {
-    // A file without entries lacks both; there is no line to name and no text to show.
-    for (const FindingKind kind : {FindingKind::kNoAknd, FindingKind::kNoAend}) {
-      g_errorList.Add({std::string_view(), 0, 0, kind});
-      ++g_checkCounts[11];
-    }
-    return;
-  }
-  LineEntry& first = t.front();
-  if (first.opKeyIndex != kAKND) Report(first, first.Text(), FindingKind::kNoAknd, kBitAkndAend);
-  LineEntry& last = t.back();
-  if (last.opKeyIndex != kAEND) Report(last, last.Text(), FindingKind::kNoAend, kBitAkndAend);
 }
 
 // The count stands between the mark and the row's label. A count too wide for that room (six
@@ -179,26 +157,37 @@ void DrawCount(edbs::Canvas& dc, int y, const std::string& count) {
 
 }  // namespace
 
-void RunChecks(LineTable& table, edbs::Canvas& dc) {
+CLineChecks::CLineChecks() {
   for (int row = 1; row <= 12; ++row) g_checkCounts[row] = 0;
-  // One pass: each line is read once, while it is at hand, and every row keeps its findings in
-  // line order, so the list reads as if the rows had run one after the other.
-  int inChain = 0;
-  std::size_t start = 0;
-  int dataSeen = 0;
-  const std::size_t n = table.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    LineEntry& e = table[i];
-    CheckLengths(e);
-    CheckKeys(e);
-    CheckContinuation(e, inChain);
-    const char c = ContinuationMarker(e.Text());
-    if (c == 'A' || c == 'a') start = i;
-    CheckSameKeys(e, table[start]);
-    // The first and last entries are the order header and the end record; only those between count.
-    if (i >= 1 && i + 1 < n) CheckOrder(e, dataSeen);
+}
+
+void CLineChecks::Check(LineEntry& e, bool last) {
+  const bool first = m_lines++ == 0;
+  CheckLengths(e);
+  CheckKeys(e);
+  CheckContinuation(e, m_inChain);
+  // Row 10 compares with the line of the last A (the first line before any).
+  const char c = ContinuationMarker(e.Text());
+  if (first || c == 'A' || c == 'a') {
+    m_startOpKey = e.opKeyIndex;
+    m_startInfoName = e.infoNameIndex;
   }
-  CheckAkndAend(table);
+  CheckSameKeys(e, m_startOpKey, m_startInfoName);
+  // Row 11: the first line is the order header, the last the end record (a single line is both).
+  if (first && e.opKeyIndex != kAKND) Report(e, e.Text(), FindingKind::kNoAknd, kBitAkndAend);
+  if (last && e.opKeyIndex != kAEND) Report(e, e.Text(), FindingKind::kNoAend, kBitAkndAend);
+  // Row 12 leaves out the first and the last line.
+  if (!first && !last) CheckOrder(e, m_dataSeen);
+}
+
+void CLineChecks::Finish(edbs::Canvas& dc) {
+  if (m_lines == 0) {
+    // A file without entries lacks both; there is no line to name and no text to show.
+    for (const FindingKind kind : {FindingKind::kNoAknd, FindingKind::kNoAend}) {
+      g_errorList.Add({std::string_view(), 0, 0, kind});
+      ++g_checkCounts[11];
+    }
+  }
   for (int row = 1; row <= 12; ++row) {
     // The two repetition-factor rows are not performed.
     const int count = (row == 6 || row == 7) ? 0 : g_checkCounts[row];

@@ -1,14 +1,12 @@
 #pragma once
-// The structural checks of a load, run over the line table, and their marks on the load screen.
+// The structural checks of a load and their marks on the load screen. The checks see one line
+// after the other, as the reader completes them, each while it is at hand: a file is read once.
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
-
-class CTextArena;
 
 namespace edbs {
 class Canvas;
@@ -28,35 +26,6 @@ struct LineEntry {
   std::string_view Text8() const { return {chars, std::max<std::size_t>(length, 8)}; }
   std::string_view Text() const { return {chars, std::max<std::size_t>(length, 44)}; }
 };
-
-// The lines of one load. A line is started with its first piece and may grow by further pieces
-// (of a line longer than 2000 characters, or a line that is no EDBS line) until the next starts.
-class CLineTable {
- public:
-  explicit CLineTable(CTextArena& arena) : m_arena(arena) {}
-  CLineTable(const CLineTable&) = delete;
-  CLineTable& operator=(const CLineTable&) = delete;
-
-  void Start(std::string_view piece, std::int32_t lineNumber, std::uint16_t checkFlags);
-  void Extend(std::string_view piece);
-  // Ends the line begun (a no-op without one): it gets its blanks up to 44 characters.
-  void Finish();
-
-  std::size_t size() const { return m_lines.size(); }
-  bool empty() const { return m_lines.empty(); }
-  LineEntry& operator[](std::size_t i) { return m_lines[i]; }
-  const LineEntry& operator[](std::size_t i) const { return m_lines[i]; }
-  LineEntry& front() { return m_lines.front(); }
-  LineEntry& back() { return m_lines.back(); }
-  // The joining lets go of each line behind it.
-  void PopFront() { m_lines.pop_front(); }
-
- private:
-  CTextArena& m_arena;
-  std::deque<LineEntry> m_lines;
-  bool m_open = false;
-};
-using LineTable = CLineTable;
 
 inline constexpr int kCheckRows = 13;
 
@@ -82,10 +51,24 @@ enum CheckBit : std::uint16_t {
   kBitOrder = 4096,
 };
 
-// Runs the twelve checks over every line in one pass (rows 1 to 3 see the lines padded to 8
-// characters, the others padded to 44), adds their findings to the error list row by row and
-// draws each row's result on the surface.
-void RunChecks(LineTable& table, edbs::Canvas& dc);
+// The twelve checks over the lines of one load, line by line. Each row keeps its findings in
+// line order, so the error list reads as if the rows had run one after the other over the file.
+class CLineChecks {
+ public:
+  CLineChecks();
+  // Checks the next line. `last` says whether it is the last line of the file (the reader knows
+  // when the next line begins or the file ends). Sets the line's check flags and indexes.
+  void Check(LineEntry& line, bool last);
+  // After the last line (or none): the rows without a line to name, and each row's mark drawn.
+  void Finish(edbs::Canvas& dc);
+
+ private:
+  std::size_t m_lines = 0;
+  int m_inChain = 0;
+  int m_dataSeen = 0;
+  // The operation-key and information-name indexes of the line that began the current chain.
+  std::uint8_t m_startOpKey = 0, m_startInfoName = 0;
+};
 
 // Count at (70, y) and a green tick (no finding) or a red cross.
 void DrawCheckResult(edbs::Canvas& dc, int y, int count);

@@ -57,11 +57,7 @@ void CErrorList::Add(const Finding& finding) { m_rows[static_cast<std::size_t>(F
 void CErrorList::AddGiven(const std::string& message, std::string_view recordText) {
   m_givenMessages.push_back(message);
   const std::string& text = m_givenTexts.emplace_back(recordText);
-  Finding f;
-  f.text = text;
-  f.value = static_cast<std::int32_t>(m_givenMessages.size() - 1);
-  f.kind = FindingKind::kGiven;
-  m_rows[kRows].push_back(f);
+  m_rows[kRows].push_back(Finding(text, 0, static_cast<std::int32_t>(m_givenMessages.size() - 1), FindingKind::kGiven));
 }
 
 void CErrorList::KeepTexts(std::shared_ptr<const CTextArena> arena) { m_arenas.push_back(std::move(arena)); }
@@ -100,7 +96,7 @@ std::string Message(const Finding& f, std::string_view labelAndText) {
 }
 
 std::string FindingMessage(const Finding& f, const std::deque<std::string>& given) {
-  const std::string_view t = f.text;
+  const std::string_view t = f.Text();
   switch (f.kind) {
     case FindingKind::kLineLength:
       return Message(f, CP("Zeilenlänge Zeilenlänge stimmt nicht! ( ") + std::string(LengthField(t)) + " <=> " +

@@ -47,8 +47,17 @@ enum class FindingKind : std::uint8_t {
 // The check row (1..13) a finding kind belongs to.
 int FindingRow(FindingKind kind);
 
+// A file in which every line has findings makes millions of them: a finding takes 24 bytes.
 struct Finding {
-  std::string_view text;  // the line (or record) as it stood, where the load keeps it
+  Finding() = default;
+  Finding(std::string_view text, std::int32_t lineNumber, std::int32_t value, FindingKind kind)
+      : chars(text.data()), length(static_cast<std::uint32_t>(text.size())), lineNumber(lineNumber), value(value),
+        kind(kind) {}
+  // The line (or record) as it stood, where the load keeps it.
+  std::string_view Text() const { return {chars, length}; }
+
+  const char* chars = nullptr;
+  std::uint32_t length = 0;
   std::int32_t lineNumber = 0;
   std::int32_t value = 0;
   FindingKind kind = FindingKind::kGiven;
@@ -70,10 +79,11 @@ class CErrorList {
 
   const Finding& At(std::size_t k) const;
   std::string Message(std::size_t k) const;
-  std::string_view Record(std::size_t k) const { return At(k).text; }
+  std::string_view Record(std::size_t k) const { return At(k).Text(); }
 
  private:
-  std::array<std::vector<Finding>, kRows + 1> m_rows;  // index 0 unused
+  // Deques, not vectors: they grow without a second copy of what they hold.
+  std::array<std::deque<Finding>, kRows + 1> m_rows;  // index 0 unused
   std::deque<std::string> m_givenMessages, m_givenTexts;
   std::vector<std::shared_ptr<const CTextArena>> m_arenas;
 };

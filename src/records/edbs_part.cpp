@@ -87,16 +87,6 @@ double TextToDouble(std::string_view text) {
   return negative ? -value : value;
 }
 
-std::string_view Left(std::string_view text, long long count) { return Mid(text, 0, count); }
-
-std::string_view Mid(std::string_view text, long long pos, long long count) {
-  if (pos < 0) pos = 0;
-  if (count <= 0 || static_cast<unsigned long long>(pos) >= text.size()) return {};
-  const auto p = static_cast<std::size_t>(pos);
-  const std::size_t rest = text.size() - p;
-  const std::size_t n = static_cast<unsigned long long>(count) < rest ? static_cast<std::size_t>(count) : rest;
-  return text.substr(p, n);
-}
 
 std::string Format(const char* format, ...) {
   char buffer[512];

@@ -146,8 +146,15 @@ long long TextToInt(std::string_view text);
 double TextToDouble(std::string_view text);
 // Substrings that never read outside the text: a negative position starts at 0, a negative or
 // zero count gives an empty text.
-std::string_view Left(std::string_view text, long long count);
-std::string_view Mid(std::string_view text, long long pos, long long count);
+inline std::string_view Mid(std::string_view text, long long pos, long long count) {
+  if (pos < 0) pos = 0;
+  if (count <= 0 || static_cast<unsigned long long>(pos) >= text.size()) return {};
+  const auto p = static_cast<std::size_t>(pos);
+  const std::size_t rest = text.size() - p;
+  const std::size_t n = static_cast<unsigned long long>(count) < rest ? static_cast<std::size_t>(count) : rest;
+  return {text.data() + p, n};
+}
+inline std::string_view Left(std::string_view text, long long count) { return Mid(text, 0, count); }
 // printf into a std::string.
 #if defined(__GNUC__)
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -26,8 +26,8 @@ enum InfoName : int {
 // its error code.
 class CRecordParser {
  public:
-  CRecordParser(int opKeyIndex, int infoNameIndex, std::vector<PartPlacement>& parts)
-      : m_op(opKeyIndex), m_in(infoNameIndex), m_parts(parts) {}
+  CRecordParser(std::string_view text, int opKeyIndex, int infoNameIndex, PartPlacements& parts)
+      : m_text(text), m_op(opKeyIndex), m_in(infoNameIndex), m_parts(parts) {}
 
   int Run() {
     const int op = m_op;
@@ -51,8 +51,8 @@ class CRecordParser {
     int error = 0;
     if constexpr (FixedWidthPart<Part>) {
       const std::size_t width = Part::Width(type);
-      if (ParseHasRoom(width)) {
-        g_parsePos += static_cast<std::int32_t>(width);
+      if (HasRoom(at, width)) {
+        g_parsePos = at + static_cast<std::int32_t>(width);
       } else {
         error = 100 + type;
       }
@@ -69,16 +69,22 @@ class CRecordParser {
 
   // A repetition factor of part type `type` whose count goes into `counter`.
   bool Whf(int type, int& counter) {
-    m_parts.push_back({type, static_cast<std::uint32_t>(g_parsePos)});
+    const std::int32_t at = g_parsePos;
+    m_parts.push_back({type, static_cast<std::uint32_t>(at)});
     const std::size_t width = CWhfPart::Width(type);
-    if (!ParseHasRoom(width)) {
+    if (!HasRoom(at, width)) {
       counter = 0;
       m_error = 100 + type;
       return false;
     }
-    counter = CWhfPart::CountOf(ParseView(0, width));
-    g_parsePos += static_cast<std::int32_t>(width);
+    counter = CWhfPart::CountOf(std::string_view(m_text.data() + at, width));
+    g_parsePos = at + static_cast<std::int32_t>(width);
     return true;
+  }
+
+  // The parse text holds `width` characters from `at` on (the cursor's own test, on the text kept).
+  bool HasRoom(std::int32_t at, std::size_t width) const {
+    return at >= 0 && m_text.size() >= static_cast<std::size_t>(at) + width;
   }
 
   // A repetition factor whose count must be 1.
@@ -100,7 +106,7 @@ class CRecordParser {
     return true;
   }
 
-  bool HasRest() const { return static_cast<std::size_t>(g_parsePos) < ParseText().size(); }
+  bool HasRest() const { return static_cast<std::size_t>(g_parsePos) < m_text.size(); }
 
   bool ObjectBlock(int op, int in) {
     if (!((op == kFEIN || op == kBSPE) && (in == kUlobnn || in == kUlo8alk))) return true;
@@ -210,7 +216,7 @@ class CRecordParser {
   bool UserTextBlock(int in) {
     if (in != kUlotex) return true;
     if (!Whf(65, m_c1)) return false;
-    if (static_cast<long long>(ParseText().size()) != 40 + 18LL * m_c1) {
+    if (static_cast<long long>(m_text.size()) != 40 + 18LL * m_c1) {
       m_error = 365;
       return false;
     }
@@ -222,9 +228,10 @@ class CRecordParser {
     return WhfOne(66, m_c1) && Add<CUlodatumPart>(kPtUlodatum);
   }
 
+  const std::string_view m_text;  // the text the cursor points at
   const int m_op;
   const int m_in;
-  std::vector<PartPlacement>& m_parts;
+  PartPlacements& m_parts;
   int m_c1 = 0, m_c2 = 0, m_c3 = 0;
   bool m_rest = false;
   int m_error = 0;
@@ -232,8 +239,8 @@ class CRecordParser {
 
 }  // namespace
 
-int ParseRecord(std::string_view text, int opKeyIndex, int infoNameIndex, std::vector<PartPlacement>& parts) {
+int ParseRecord(std::string_view text, int opKeyIndex, int infoNameIndex, PartPlacements& parts) {
   parts.clear();
   const CParseCursor cursor(text, 0);
-  return CRecordParser(opKeyIndex, infoNameIndex, parts).Run();
+  return CRecordParser(text, opKeyIndex, infoNameIndex, parts).Run();
 }

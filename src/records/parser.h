@@ -12,4 +12,4 @@
 // success, or the positive error code; the parts placed before an error stay, the failing one too.
 // The parts are measured, not built: a part class that always takes the same number of characters
 // says so (Width), the others are built to see how far they read.
-int ParseRecord(std::string_view text, int opKeyIndex, int infoNameIndex, std::vector<PartPlacement>& parts);
+int ParseRecord(std::string_view text, int opKeyIndex, int infoNameIndex, PartPlacements& parts);

@@ -1,27 +1,43 @@
 #include "records/part_list.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "store/text_arena.h"
 
 CPartList::CPartList(CTextArena& arena, std::string_view text, std::span<const PartPlacement> parts,
                      int infoNameIndex, bool textInArena)
-    : m_textLength(text.size()),
-      m_count(static_cast<std::uint32_t>(parts.size())),
-      m_infoNameIndex(static_cast<std::int8_t>(infoNameIndex)) {
+    : m_textLength(static_cast<std::uint32_t>(text.size())) {
   m_text = textInArena ? text.data() : arena.Add(text).data();
-  if (parts.empty()) return;
-  std::uint8_t* types;
+  PartPlacements placements;
+  for (const PartPlacement& p : parts) placements.push_back(p);
+  Lay(arena, placements.Types(), placements.Offsets(), infoNameIndex);
+}
+
+CPartList::CPartList(CTextArena& arena, std::string_view text, const PartPlacements& parts, int infoNameIndex,
+                     bool textInArena)
+    : m_textLength(static_cast<std::uint32_t>(text.size())) {
+  m_text = textInArena ? text.data() : arena.Add(text).data();
+  Lay(arena, parts.Types(), parts.Offsets(), infoNameIndex);
+}
+
+void CPartList::Lay(CTextArena& arena, std::span<const std::uint8_t> types, std::span<const std::uint32_t> offsets,
+                    int infoNameIndex) {
+  m_count = static_cast<std::uint32_t>(types.size());
+  if (types.empty()) return;
+  const std::size_t n = types.size();
+  std::uint8_t* typeTable;
   if (WideOffsets()) {
-    auto* offsets = arena.Allocate<std::uint32_t>(parts.size() + (parts.size() + 3) / 4);
-    for (std::size_t j = 0; j < parts.size(); ++j) offsets[j] = parts[j].offset;
-    m_table = offsets;
-    types = reinterpret_cast<std::uint8_t*>(offsets + parts.size());
+    auto* table = arena.Allocate<std::uint32_t>(n + (n + 4) / 4);
+    std::memcpy(table, offsets.data(), n * sizeof(std::uint32_t));
+    m_table = table;
+    typeTable = reinterpret_cast<std::uint8_t*>(table + n);
   } else {
-    auto* offsets = arena.Allocate<std::uint16_t>(parts.size() + (parts.size() + 1) / 2);
-    for (std::size_t j = 0; j < parts.size(); ++j) offsets[j] = static_cast<std::uint16_t>(parts[j].offset);
-    m_table = offsets;
-    types = reinterpret_cast<std::uint8_t*>(offsets + parts.size());
+    auto* table = arena.Allocate<std::uint16_t>(n + (n + 2) / 2);
+    std::transform(offsets.begin(), offsets.end(), table, [](std::uint32_t o) { return static_cast<std::uint16_t>(o); });
+    m_table = table;
+    typeTable = reinterpret_cast<std::uint8_t*>(table + n);
   }
-  for (std::size_t j = 0; j < parts.size(); ++j) types[j] = static_cast<std::uint8_t>(parts[j].type);
+  std::memcpy(typeTable, types.data(), n);
+  typeTable[n] = static_cast<std::uint8_t>(infoNameIndex);
 }

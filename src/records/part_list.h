@@ -9,6 +9,7 @@
 #include <iterator>
 #include <span>
 #include <string_view>
+#include <vector>
 
 class CTextArena;
 
@@ -16,6 +17,33 @@ class CTextArena;
 struct PartPlacement {
   std::int32_t type;
   std::uint32_t offset;
+};
+
+// The placements of a record's parts as the parser writes them, ten million for a large delivery:
+// type codes and offsets side by side, so that the part table is copied from them in two runs.
+class PartPlacements {
+ public:
+  void clear() { m_count = 0; }
+  std::size_t size() const { return m_count; }
+  void push_back(PartPlacement p) {
+    if (m_count == m_types.size()) Grow();
+    m_types[m_count] = static_cast<std::uint8_t>(p.type);
+    m_offsets[m_count] = p.offset;
+    ++m_count;
+  }
+  std::span<const std::uint8_t> Types() const { return {m_types.data(), m_count}; }
+  std::span<const std::uint32_t> Offsets() const { return {m_offsets.data(), m_count}; }
+
+ private:
+  void Grow() {
+    const std::size_t n = m_types.empty() ? 256 : 2 * m_types.size();
+    m_types.resize(n);
+    m_offsets.resize(n);
+  }
+
+  std::vector<std::uint8_t> m_types;
+  std::vector<std::uint32_t> m_offsets;
+  std::size_t m_count = 0;
 };
 
 class CPartList;
@@ -75,6 +103,8 @@ class CPartList {
   // information-name index, which its search criterion keeps.
   CPartList(CTextArena& arena, std::string_view text, std::span<const PartPlacement> parts, int infoNameIndex,
             bool textInArena = false);
+  CPartList(CTextArena& arena, std::string_view text, const PartPlacements& parts, int infoNameIndex,
+            bool textInArena = false);
 
   std::string_view Text() const { return {m_text, m_textLength}; }
   std::size_t size() const { return m_count; }
@@ -86,7 +116,8 @@ class CPartList {
   CPartRef operator[](std::size_t j) const { return CPartRef(*this, static_cast<std::uint32_t>(j)); }
   Iterator begin() const { return Iterator(this, 0); }
   Iterator end() const { return Iterator(this, m_count); }
-  int InfoNameIndex() const { return m_infoNameIndex; }
+  // The record's information-name index, which its search criterion keeps (kept behind the types).
+  int InfoNameIndex() const { return m_count == 0 ? 0 : static_cast<std::int8_t>(Types()[m_count]); }
 
  private:
   // Offsets take two bytes each in a record of up to 65535 characters, four in a longer one.
@@ -95,11 +126,15 @@ class CPartList {
     return static_cast<const std::uint8_t*>(m_table) + m_count * (WideOffsets() ? 4 : 2);
   }
 
+  void Lay(CTextArena& arena, std::span<const std::uint8_t> types, std::span<const std::uint32_t> offsets,
+           int infoNameIndex);
+
+  // A large delivery has millions of records: the list takes 24 bytes. A record text is shorter
+  // than 4 GiB (the parse cursor counts its characters in 32 bits).
   const char* m_text = nullptr;
-  const void* m_table = nullptr;  // m_count offsets, then m_count type codes
-  std::size_t m_textLength = 0;
+  const void* m_table = nullptr;  // m_count offsets, m_count type codes, the information-name index
+  std::uint32_t m_textLength = 0;
   std::uint32_t m_count = 0;
-  std::int8_t m_infoNameIndex = 0;
 };
 
 inline CPartRef::CPartRef(const CPartList& list, std::uint32_t index)

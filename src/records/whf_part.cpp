@@ -13,19 +13,6 @@ CWhfPart::CWhfPart(int& error, int type) : CEdbsPart(type) {
   g_parsePos += static_cast<std::int32_t>(Width(type));
 }
 
-std::int32_t CWhfPart::CountOf(std::string_view digits) {
-  // Four digits, as nearly every factor is, without the general conversion.
-  if (digits.size() == 4) {
-    std::int32_t n = 0;
-    for (const char c : digits) {
-      if (c < '0' || c > '9') return static_cast<std::int32_t>(TextToInt(digits));
-      n = n * 10 + (c - '0');
-    }
-    return n;
-  }
-  return static_cast<std::int32_t>(TextToInt(digits));
-}
-
 int CWhfPart::FillDetail() const {
   const std::string name(PartTypeName(m_type));
   DetailTable.Set(0, name + " Wiederholungsfaktor", "", "");

@@ -14,7 +14,17 @@ class CWhfPart : public CEdbsPart {
   // The characters a part of this class takes: the parser measures its parts by it.
   static constexpr std::size_t Width(int /*type*/) { return 4; }
   // The count that the four characters of a repetition factor give.
-  static std::int32_t CountOf(std::string_view digits);
+  static std::int32_t CountOf(std::string_view digits) {
+    // Four digits, as nearly every factor is, without the general conversion.
+    if (digits.size() == 4) {
+      const unsigned d0 = static_cast<unsigned char>(digits[0]) - unsigned{'0'};
+      const unsigned d1 = static_cast<unsigned char>(digits[1]) - unsigned{'0'};
+      const unsigned d2 = static_cast<unsigned char>(digits[2]) - unsigned{'0'};
+      const unsigned d3 = static_cast<unsigned char>(digits[3]) - unsigned{'0'};
+      if (d0 < 10 && d1 < 10 && d2 < 10 && d3 < 10) return static_cast<std::int32_t>(d0 * 1000 + d1 * 100 + d2 * 10 + d3);
+    }
+    return static_cast<std::int32_t>(TextToInt(digits));
+  }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

@@ -93,7 +93,7 @@ class CEdbsStore {
   std::vector<CEdbsRecord> m_records;
   // Where the records' texts and part tables lie; a record points into one of them.
   std::vector<std::shared_ptr<CTextArena>> m_arenas;
-  std::vector<PartPlacement> m_placements;  // the parser's work list, kept for its capacity
+  PartPlacements m_placements;  // the parser's work list, kept for its capacity
 };
 
 extern CEdbsStore g_store;

@@ -35,14 +35,14 @@ std::string_view CTextArena::Finish() {
 void CTextArena::Grow(std::size_t more) {
   const std::size_t begun = m_used - m_textStart;
   const std::size_t size = std::max(begun + more, std::clamp(m_capacity / 4, kFirstBlock, kLargestBlock));
-  auto block = std::make_unique_for_overwrite<char[]>(size);
+  edbs::LargeBlock block = edbs::AllocateLargeBlock(size);
   if (begun > 0) std::memcpy(block.get(), m_block + m_textStart, begun);
   m_block = block.get();
+  m_size = block.get_deleter().size;  // a block of large pages is rounded up to whole pages
   m_blocks.push_back(std::move(block));
-  m_size = size;
   m_used = begun;
   m_textStart = 0;
-  m_capacity += size;
+  m_capacity += m_size;
 }
 
 void* CTextArena::AllocateBytes(std::size_t bytes, std::size_t alignment) {

@@ -11,6 +11,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/large_blocks.h"
+
 class CTextArena {
  public:
   CTextArena() = default;
@@ -48,7 +50,7 @@ class CTextArena {
   // Makes room for `more` bytes behind the text begun, moving it to a new block when needed.
   void Grow(std::size_t more);
 
-  std::vector<std::unique_ptr<char[]>> m_blocks;
+  std::vector<edbs::LargeBlock> m_blocks;
   char* m_block = nullptr;  // the block written to
   std::size_t m_size = 0;   // its size
   std::size_t m_used = 0;   // bytes of it in use

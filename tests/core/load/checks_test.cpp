@@ -14,11 +14,20 @@ class Checks : public ::testing::Test {
  protected:
   void SetUp() override { ResetProgram(); }
 
-  // Runs all twelve checks over the given lines (numbered from 1), as a load does.
+  // Runs all twelve checks over the given lines (numbered from 1), as a load does: each line is
+  // followed by blanks up to 44 characters.
   void Run(const std::vector<std::string>& lines) {
-    for (std::size_t k = 0; k < lines.size(); ++k) table.Start(lines[k], static_cast<std::int32_t>(k + 1), 0);
-    table.Finish();
-    RunChecks(table, dc);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      const std::string_view text = arena.Add(lines[k] + std::string(lines[k].size() < 44 ? 44 - lines[k].size() : 0, ' '));
+      LineEntry e;
+      e.chars = text.data();
+      e.length = lines[k].size();
+      e.lineNumber = static_cast<std::int32_t>(k + 1);
+      table.push_back(e);
+    }
+    CLineChecks checks;
+    for (std::size_t k = 0; k < table.size(); ++k) checks.Check(table[k], k + 1 == table.size());
+    checks.Finish(dc);
   }
   std::vector<std::string> MessagesOf(const std::string& label) const {
     std::vector<std::string> out;
@@ -36,7 +45,7 @@ class Checks : public ::testing::Test {
   }
 
   CTextArena arena;
-  LineTable table{arena};
+  std::vector<LineEntry> table;
   edbs::RecordingCanvas dc;
 };
 
