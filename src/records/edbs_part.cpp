@@ -12,21 +12,6 @@ CDetailTable DetailTable;
 
 const std::string_view* g_parseSource = nullptr;
 
-CParseCursor::CParseCursor(std::string_view text, std::int32_t pos)
-    : m_text(text), m_savedSource(g_parseSource), m_savedPos(g_parsePos) {
-  g_parseSource = &m_text;
-  g_parsePos = pos;
-}
-
-CParseCursor::~CParseCursor() {
-  g_parseSource = m_savedSource;
-  g_parsePos = m_savedPos;
-}
-
-std::string_view ParseView(std::size_t offset, std::size_t width) {
-  return Mid(ParseText(), static_cast<long long>(g_parsePos) + static_cast<long long>(offset),
-             static_cast<long long>(width));
-}
 
 void CDetailTable::Set(int row, std::string_view tag, std::string_view label, std::string_view value) {
   m_tag[row] = tag;
@@ -87,6 +72,17 @@ double TextToDouble(std::string_view text) {
   return negative ? -value : value;
 }
 
+
+std::string_view Left(std::string_view text, long long count) { return Mid(text, 0, count); }
+
+std::string_view Mid(std::string_view text, long long pos, long long count) {
+  if (pos < 0) pos = 0;
+  if (count <= 0 || static_cast<unsigned long long>(pos) >= text.size()) return {};
+  const auto p = static_cast<std::size_t>(pos);
+  const std::size_t rest = text.size() - p;
+  const std::size_t n = static_cast<unsigned long long>(count) < rest ? static_cast<std::size_t>(count) : rest;
+  return text.substr(p, n);
+}
 
 std::string Format(const char* format, ...) {
   char buffer[512];

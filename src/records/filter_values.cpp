@@ -38,13 +38,11 @@ void MakeUpperCase(std::string& text) {
   for (char& c : text) c = static_cast<char>(FoldUpper(static_cast<unsigned char>(c)));
 }
 
-bool StartsWithInUpperCase(std::string_view text, std::string_view upperPrefix) {
-  if (text.size() < upperPrefix.size()) return false;
-  for (std::size_t i = 0; i < upperPrefix.size(); ++i) {
-    if (FoldUpper(static_cast<unsigned char>(text[i])) != static_cast<unsigned char>(upperPrefix[i])) return false;
-  }
-  return true;
-}
+const std::array<unsigned char, 256> kUpperCaseOf = [] {
+  std::array<unsigned char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = FoldUpper(static_cast<unsigned char>(c));
+  return table;
+}();
 
 void ResetFilterValues() {
   g_filterArgCount = 0;

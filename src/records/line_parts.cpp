@@ -38,16 +38,21 @@ void CLinePointPart::ReadPoint(bool decode) {
 void CLinePointPart::FillPointRows(std::string_view tag1, std::string_view tag2) const {
   const std::string_view head = m_pointHead.View();
   const std::string_view tail = m_pointTail.View();
+  // The field as read, head and tail together (20 characters at most).
+  std::array<char, 20> chars{};
+  head.copy(chars.data(), head.size());
+  tail.copy(chars.data() + head.size(), tail.size());
+  const std::string_view field(chars.data(), head.size() + tail.size());
   // Only the first character decides the labels here; the decoder also looks at character 10.
   const char first = m_pointHead.At(0);
   if (first == '+' || first == '-') {
-    DetailTable.Set(1, tag1, "Y-Koordinate:", std::string(head) + std::string(Left(tail, 2)));
+    DetailTable.Set(1, tag1, "Y-Koordinate:", Left(field, static_cast<long long>(head.size()) + 2));
     DetailTable.Set(2, tag2, "X-Koordinate:", Mid(tail, 2, 10));
   } else {
     DetailTable.Set(1, tag1, "Numerierungsbezirk (NBZ):", head);
     DetailTable.Set(2, tag2, "Koordinate im NBZ:", tail);
   }
-  DetailTable.Set(3, "", "", FormatPoint(std::string(head) + std::string(tail)));
+  DetailTable.Set(3, "", "", CPointText(field).View());
 }
 
 int CLinePointPart::MatchPointFilter(int criterion) const {
@@ -104,7 +109,7 @@ CUlob1000Part::CUlob1000Part(int& error) : CLinePointPart(kPtUlob1000) {
 int CUlob1000Part::FillDetail() const {
   DetailTable.Set(0, "ULOB1000", "Endpunkt der Linie / Art der Geometrie", "");
   FillPointRows("DLOB1001", "DLOB1002");
-  DetailTable.Set(4, "DLOB1003", "Art der Geometrie:", GeometryKindText(m_geometryKind.View()));
+  DetailTable.Set(4, "DLOB1003", "Art der Geometrie:", GeometryKindName(m_geometryKind.View()));
   return 4;
 }
 

@@ -103,7 +103,7 @@ Class ReadPart(const CPartRef& part) {
 
 // The list text of a stored part as it lies in the record, where its class's list text is the
 // characters the part read (every class with a fixed width; a repetition factor only when it has
-// four digits, since it shows its count); nothing where the part has to be built for it.
+// read four digits, since it shows its count); nothing where the part has to be built for it.
 std::optional<std::string_view> ListTextInPlace(const CPartRef& part);
 
 // Calls fn with a stored part as an object of its class. The object lives only while fn runs:

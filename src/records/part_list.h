@@ -17,6 +17,7 @@ class CTextArena;
 struct PartPlacement {
   std::int32_t type;
   std::uint32_t offset;
+  bool operator==(const PartPlacement&) const = default;
 };
 
 // The placements of a record's parts as the parser writes them, ten million for a large delivery:

@@ -44,22 +44,6 @@ int AskPart(const CPartRef& part, int criterion) {
   return VisitPart(part, [criterion](const auto& p) { return p.MatchFilter(criterion); });
 }
 
-// The list text of every part for the text criterion, without building the parts whose text the
-// record holds as it is: fn(text) is called until it returns true.
-template <typename Fn>
-bool AnyListText(const CPartList& parts, Fn fn) {
-  for (const CPartRef part : parts) {
-    if (const auto text = ListTextInPlace(part)) {
-      if (fn(*text)) return true;
-      continue;
-    }
-    int selector = -1;  // the search criterion answers with its full text
-    const std::string text = VisitPart(part, [selector](const auto& p) { return std::string(p.GetListText(selector)); });
-    if (fn(std::string_view(text))) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::string OwnerGeometryKind(const CPartRef& part) {
@@ -71,24 +55,74 @@ std::string OwnerGeometryKind(const CPartRef& part) {
   return {};
 }
 
-std::optional<std::string_view> ListTextInPlace(const CPartRef& part) {
-  return VisitPartClass(part.m_type, [&part](auto id) -> std::optional<std::string_view> {
-    using Class = typename decltype(id)::type;
-    if constexpr (FixedWidthPart<Class>) {
-      const std::string_view text = part.List().Text();
-      const std::size_t width = Class::Width(part.m_type);
-      const std::size_t at = part.Offset();
-      // A part without room read nothing, so its list text is empty.
-      const std::string_view read = at + width <= text.size() ? text.substr(at, width) : std::string_view();
-      if constexpr (std::is_same_v<Class, CWhfPart>) {
-        // A factor shows its count with four digits: the same characters when it has four digits.
-        if (read.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-      }
-      return read;
-    } else {
-      return std::nullopt;
+namespace {
+
+// How each part type's list text lies in the record, asked of the classes once: the width of the
+// characters it shows as read (0: its class makes the text), and whether it is a repetition factor.
+struct ListTextForm {
+  std::size_t width = 0;
+  bool factor = false;
+};
+
+const std::array<ListTextForm, kPartTypeCount> kListTextForms = [] {
+  std::array<ListTextForm, kPartTypeCount> f{};
+  for (int type = 0; type < kPartTypeCount; ++type) {
+    f[static_cast<std::size_t>(type)] = VisitPartClass(type, [type](auto id) {
+      using Class = typename decltype(id)::type;
+      if constexpr (FixedWidthPart<Class>) return ListTextForm{Class::Width(type), std::is_same_v<Class, CWhfPart>};
+      return ListTextForm{};
+    });
+  }
+  return f;
+}();
+
+// A code without a class of its own is read as a repetition factor, as VisitPartClass does.
+const ListTextForm& FormOf(int type) {
+  const int known = type >= 0 && type < kPartTypeCount ? type : static_cast<int>(kPtFirstWhf);
+  return kListTextForms[static_cast<std::size_t>(known)];
+}
+
+// The list text of part j as it lies in the record `text`, where its form says it does.
+std::optional<std::string_view> InPlace(std::string_view text, int type, std::size_t at) {
+  const ListTextForm& form = FormOf(type);
+  if (form.width == 0) return std::nullopt;
+  // A part without room read nothing, so its list text is empty; a factor still shows its count.
+  if (at > text.size() || text.size() - at < form.width) {
+    if (form.factor) return std::nullopt;
+    return std::string_view();
+  }
+  const std::string_view read(text.data() + at, form.width);
+  if (form.factor) {
+    // A factor shows its count with four digits: the same characters when it has four digits.
+    for (const char c : read) {
+      if (c < '0' || c > '9') return std::nullopt;
     }
-  });
+  }
+  return read;
+}
+
+// The list text of every part for the text criterion, without building the parts whose text the
+// record holds as it is: fn(text) is called until it returns true.
+template <typename Fn>
+bool AnyListText(const CPartList& parts, Fn fn) {
+  const std::string_view text = parts.Text();
+  const std::size_t n = parts.size();
+  for (std::size_t j = 0; j < n; ++j) {
+    if (const auto read = InPlace(text, parts.Type(j), parts.Offset(j))) {
+      if (fn(*read)) return true;
+      continue;
+    }
+    int selector = -1;  // the search criterion answers with its full text
+    const std::string built = VisitPart(parts[j], [selector](const auto& p) { return std::string(p.GetListText(selector)); });
+    if (fn(std::string_view(built))) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<std::string_view> ListTextInPlace(const CPartRef& part) {
+  return InPlace(part.List().Text(), part.m_type, part.Offset());
 }
 
 const std::bitset<kPartTypeCount>& FilterPartTypes(int criterion) {

@@ -125,7 +125,7 @@ int CUlob2100Part::FillDetail() const {
   d.Set(2, "DLOB2102", "Kartentyp:", m_mapType.View());
   d.Set(3, "DLOB2103", "Objektart/Untergangsdatum:", m_objectType.View());
   d.Set(4, "DLOB2104", "Objektname:", t);
-  d.Set(5, "DLOB2105", "Art der Geometrie:", GeometryKindText(m_geometryKind.View()));
+  d.Set(5, "DLOB2105", "Art der Geometrie:", GeometryKindName(m_geometryKind.View()));
   if (HasPartNumber()) {
     d.Set(6, "DLOB2106", "Objektteilnummer:", m_partNumber.View());
   } else {
