@@ -22,6 +22,7 @@ constexpr std::size_t kUlob1200Width = CUlob1200Part::Width(kPtUlob1200);
 
 int CLinePointPart::GetPoint(double& x, double& y) const {
   if (!m_hasPoint) return 1;
+  Decode();
   x = m_x;
   y = m_y;
   return 0;
@@ -30,9 +31,18 @@ int CLinePointPart::GetPoint(double& x, double& y) const {
 void CLinePointPart::ReadPoint(bool decode) {
   m_pointHead.ReadAt(0);
   m_pointTail.ReadAt(8);
-  if (!decode) return;
-  DecodePoint(ParseView(0, kPointWidth), m_x, m_y);
-  m_hasPoint = true;
+  m_hasPoint = decode;
+  m_decoded = false;
+}
+
+void CLinePointPart::Decode() const {
+  if (m_decoded) return;
+  // The 20 characters of the point field, as read.
+  std::array<char, kPointWidth> chars{};
+  m_pointHead.View().copy(chars.data(), m_pointHead.size());
+  m_pointTail.View().copy(chars.data() + m_pointHead.size(), m_pointTail.size());
+  DecodePoint(std::string_view(chars.data(), m_pointHead.size() + m_pointTail.size()), m_x, m_y);
+  m_decoded = true;
 }
 
 void CLinePointPart::FillPointRows(std::string_view tag1, std::string_view tag2) const {
@@ -56,7 +66,11 @@ void CLinePointPart::FillPointRows(std::string_view tag1, std::string_view tag2)
 }
 
 int CLinePointPart::MatchPointFilter(int criterion) const {
-  if (criterion == kCritKoordinate) return m_hasPoint && CoordWindowTest(m_x, m_y) ? 1 : 0;
+  if (criterion == kCritKoordinate) {
+    if (!m_hasPoint) return 0;
+    Decode();
+    return CoordWindowTest(m_x, m_y) ? 1 : 0;
+  }
   if (criterion == kCritNumBez) return RangeTest(m_pointHead.View()) ? 1 : 0;
   return 0;
 }

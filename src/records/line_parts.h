@@ -19,8 +19,6 @@ class CLinePointPart : public CEdbsPart {
 
   Field<8> m_pointHead;
   Field<12> m_pointTail;
-  double m_x = 0.0;  // Rechtswert
-  double m_y = 0.0;  // Hochwert
 
  protected:
   explicit CLinePointPart(int type) : CEdbsPart(type) {}
@@ -33,6 +31,14 @@ class CLinePointPart : public CEdbsPart {
   static bool AnswersPointFilter(int criterion);
 
   bool m_hasPoint = false;
+
+ private:
+  // The point is decoded when it is first asked for: most parts are read for their detail rows
+  // or list text, which show the field as it is.
+  void Decode() const;
+  mutable double m_x = 0.0;  // Rechtswert
+  mutable double m_y = 0.0;  // Hochwert
+  mutable bool m_decoded = false;
 };
 
 class CUlob0000Part : public CLinePointPart {

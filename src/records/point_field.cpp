@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "records/edbs_part.h"
 
@@ -16,9 +17,14 @@ class DigitString {
  public:
   // Characters from..to of the field (fewer when the field is shorter).
   DigitString& Piece(std::string_view s, std::size_t from, std::size_t to) {
-    const std::string_view piece = to <= s.size() ? std::string_view(s.data() + from, to - from)
-                                                  : Mid(s, static_cast<long long>(from), static_cast<long long>(to - from));
-    for (const char c : piece) m_chars[m_size++] = c;
+    for (const char c : Mid(s, static_cast<long long>(from), static_cast<long long>(to - from))) m_chars[m_size++] = c;
+    return *this;
+  }
+  // The same for a field of 20 characters, where every piece is whole.
+  template <std::size_t From, std::size_t To>
+  DigitString& Whole(const char* field) {
+    std::memcpy(m_chars.data() + m_size, field + From, To - From);
+    m_size += To - From;
     return *this;
   }
   DigitString& Point() {
@@ -28,23 +34,45 @@ class DigitString {
   std::string_view View() const { return {m_chars.data(), m_size}; }
 
  private:
-  std::array<char, 24> m_chars{};
+  std::array<char, 24> m_chars;  // written before it is read
   std::size_t m_size = 0;
 };
 
 // The two digit strings of a point field; both functions build them the same way, so the shown
 // text and the stored numbers agree.
 void DigitStrings(std::string_view s, DigitString& r, DigitString& h) {
+  const char* f = s.data();
+  const bool whole = s.size() >= 20;
   if (IsSign(s, 0) && IsSign(s, 10)) {
+    if (whole) {
+      r.Whole<0, 7>(f).Point().Whole<7, 10>(f);
+      h.Whole<10, 17>(f).Point().Whole<17, 20>(f);
+      return;
+    }
     r.Piece(s, 0, 7).Point().Piece(s, 7, 10);
     h.Piece(s, 10, 17).Point().Piece(s, 17, 20);
   } else if (Mid(s, 4, 4) == "    ") {
+    if (whole) {
+      r.Whole<0, 2>(f).Whole<8, 13>(f).Point().Whole<13, 14>(f);
+      h.Whole<2, 4>(f).Whole<14, 19>(f).Point().Whole<19, 20>(f);
+      return;
+    }
     r.Piece(s, 0, 2).Piece(s, 8, 13).Point().Piece(s, 13, 14);
     h.Piece(s, 2, 4).Piece(s, 14, 19).Point().Piece(s, 19, 20);
   } else if (IsBlank(s, 5) && IsBlank(s, 7)) {
+    if (whole) {
+      r.Whole<0, 2>(f).Whole<4, 5>(f).Whole<8, 12>(f).Point().Whole<12, 14>(f);
+      h.Whole<2, 4>(f).Whole<6, 7>(f).Whole<14, 18>(f).Point().Whole<18, 20>(f);
+      return;
+    }
     r.Piece(s, 0, 2).Piece(s, 4, 5).Piece(s, 8, 12).Point().Piece(s, 12, 14);
     h.Piece(s, 2, 4).Piece(s, 6, 7).Piece(s, 14, 18).Point().Piece(s, 18, 20);
   } else {
+    if (whole) {
+      r.Whole<0, 2>(f).Whole<4, 6>(f).Whole<8, 11>(f).Point().Whole<11, 14>(f);
+      h.Whole<2, 4>(f).Whole<6, 8>(f).Whole<14, 17>(f).Point().Whole<17, 20>(f);
+      return;
+    }
     r.Piece(s, 0, 2).Piece(s, 4, 6).Piece(s, 8, 11).Point().Piece(s, 11, 14);
     h.Piece(s, 2, 4).Piece(s, 6, 8).Piece(s, 14, 17).Point().Piece(s, 17, 20);
   }
@@ -96,8 +124,13 @@ std::string FormatPoint(std::string_view field) { return std::string(CPointText(
 CPointText::CPointText(std::string_view field) {
   DigitString r, h;
   DigitStrings(field, r, h);
-  for (const std::string_view piece : {std::string_view("( "), r.View(), std::string_view(" / "), h.View(),
-                                       std::string_view(" )")}) {
-    for (const char c : piece) m_chars[m_size++] = c;
-  }
+  const auto put = [this](std::string_view piece) {
+    std::memcpy(m_chars.data() + m_size, piece.data(), piece.size());
+    m_size += piece.size();
+  };
+  put("( ");
+  put(r.View());
+  put(" / ");
+  put(h.View());
+  put(" )");
 }

@@ -18,6 +18,6 @@ class CPointText {
   std::string_view View() const { return {m_chars.data(), m_size}; }
 
  private:
-  std::array<char, 56> m_chars{};
+  std::array<char, 56> m_chars;  // written before it is read
   std::size_t m_size = 0;
 };
