@@ -29,5 +29,6 @@ struct Verb {
 
 int RunCheck(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
+int RunGis(const std::vector<std::string>& args);  // only where the GIS export is built
 
 }  // namespace cli
