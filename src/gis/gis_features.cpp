@@ -10,8 +10,8 @@ namespace {
 using F = FieldId;
 
 void AddOrigin(Feature& f, const Origin& origin) {
-  f.values.emplace_back(FieldValue{F::kZeile, FieldData(std::in_place_type<long long>, origin.line)});
-  f.values.emplace_back(FieldValue{F::kDatei, FieldData(std::in_place_type<std::string>, origin.file)});
+  f.values.emplace_back(F::kZeile, static_cast<long long>(origin.line));
+  f.values.emplace_back(F::kDatei, origin.file);
 }
 
 void AddObjectFields(Feature& f, const SourceObject& o) {

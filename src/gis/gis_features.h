@@ -18,6 +18,10 @@ namespace gis {
 using FieldData = std::variant<std::string, long long, double>;
 
 struct FieldValue {
+  FieldValue(FieldId f, std::string text) : field(f), value(std::move(text)) {}
+  FieldValue(FieldId f, long long number) : field(f), value(number) {}
+  FieldValue(FieldId f, double real) : field(f), value(real) {}
+
   FieldId field;
   FieldData value;
 };

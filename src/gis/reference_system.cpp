@@ -10,6 +10,10 @@ namespace {
 constexpr int kFirstZone = 2;
 constexpr int kLastZone = 5;
 constexpr int kEpsgOfZone2 = 31466;
+constexpr int kUtmZone32 = 25832;
+constexpr int kUtmZone33 = 25833;
+// Gauss-Krueger zones up to this one lie in UTM zone 32 (its central meridian 9 degrees east).
+constexpr int kLastZoneInUtm32 = 3;
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) text.remove_prefix(1);
@@ -24,6 +28,12 @@ int GaussKruegerEpsg(double rechtswert) {
   const int zone = static_cast<int>(std::floor(rechtswert / 1000000.0));
   if (zone < kFirstZone || zone > kLastZone) return 0;
   return kEpsgOfZone2 + zone - kFirstZone;
+}
+
+int EtrsUtmEpsg(int gaussKruegerEpsg) {
+  const int zone = gaussKruegerEpsg - kEpsgOfZone2 + kFirstZone;
+  if (zone < kFirstZone || zone > kLastZone) return 0;
+  return zone <= kLastZoneInUtm32 ? kUtmZone32 : kUtmZone33;
 }
 
 std::optional<int> ParseEpsg(std::string_view text) {

@@ -1,0 +1,84 @@
+#include "gis_export_command.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+
+#include <filesystem>
+
+#include "gis/gis_export.h"
+#include "gis/gis_writer.h"
+#include "gis_export_dialog.h"
+#include "platform/services.h"
+#include "qt_services.h"
+#include "qtext.h"
+
+namespace satzlupe {
+namespace {
+
+// The conversion asked for last, offered again while the program runs.
+int g_lastTargetEpsg = 0;
+
+bool Exists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::exists(path, ec);
+}
+
+// A file or folder of that name is replaced only when the user agrees.
+bool MayReplace(const std::string& path) {
+  if (!Exists(path) || std::filesystem::is_directory(path)) return true;
+  const QString question = QStringLiteral("Die Datei %1 existiert bereits.\nSoll sie ersetzt werden?").arg(PathToQString(path));
+  return edbs::Prompt().AskYesNo(ToCoreText(question)) == edbs::PromptAnswer::Yes;
+}
+
+gis::GisExportResult WriteWithProgress(const gis::GisExportRequest& request, QWidget* parent) {
+  QProgressDialog progress(QStringLiteral("GIS-Export wird geschrieben ..."), QString(), 0, 100, parent);
+  progress.setObjectName(QStringLiteral("gisExportProgress"));
+  progress.setWindowTitle(QStringLiteral("GIS-Export"));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  progress.setAutoClose(false);
+  progress.setValue(0);
+  edbs::Cursor().Show(true);
+  gis::GisExportResult result = gis::ExportGis(request, [&progress](int percent) { progress.setValue(percent); });
+  edbs::Cursor().Show(false);
+  return result;
+}
+
+void ShowResult(const gis::GisExportResult& result, QWidget* parent) {
+  if (!result.ok) {
+    edbs::Prompt().ShowMessage(result.message);
+    return;
+  }
+  QMessageBox box(QMessageBox::Information, QString::fromLatin1(kProgramName), ToQString(gis::ExportSummary(result)),
+                  QMessageBox::Ok, parent);
+  box.setObjectName(QStringLiteral("gisExportResult"));
+  // The counts line up in columns.
+  box.setStyleSheet(QStringLiteral("QLabel { font-family: monospace; }"));
+  box.exec();
+}
+
+}  // namespace
+
+void RunGisExport(QWidget* parent) {
+  const std::string path =
+      edbs::Prompt().ChooseSaveFile(ToCoreText(QStringLiteral("GIS-Export")), kGisExportFilter);
+  if (path.empty()) return;
+  const auto format = gis::FormatOfPath(path);
+  if (!format) {
+    edbs::Prompt().ShowMessage(
+        ToCoreText(QStringLiteral("Unbekanntes Ausgabeformat: %1\nMöglich sind .gpkg, .geojson, .shp (oder ein Ordner) und .dxf.")
+                       .arg(PathToQString(path))));
+    return;
+  }
+  const QString output = PathToQString(path) + QStringLiteral(" (") + ToQString(std::string(gis::FormatName(*format))) +
+                         QStringLiteral(")");
+  CGisExportDialog dialog(output, gis::SuggestedEpsg(), g_lastTargetEpsg, parent);
+  if (dialog.RunModal() != QDialog::Accepted) return;
+  g_lastTargetEpsg = dialog.TargetEpsg();
+  if ((*format == gis::OutputFormat::kGeoPackage || *format == gis::OutputFormat::kDxf) && !MayReplace(path)) return;
+  const gis::GisExportResult result = WriteWithProgress({path, dialog.SourceEpsg(), dialog.TargetEpsg()}, parent);
+  ShowResult(result, parent);
+}
+
+}  // namespace satzlupe
