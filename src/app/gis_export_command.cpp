@@ -50,11 +50,11 @@ void ShowResult(const gis::GisExportResult& result, QWidget* parent) {
     edbs::Prompt().ShowMessage(result.message);
     return;
   }
-  QMessageBox box(QMessageBox::Information, QString::fromLatin1(kProgramName), ToQString(gis::ExportSummary(result)),
-                  QMessageBox::Ok, parent);
+  // Preformatted, so that the counts line up in columns and no line wraps.
+  const QString text = QStringLiteral("<pre>%1</pre>").arg(ToQString(gis::ExportSummary(result)).toHtmlEscaped());
+  QMessageBox box(QMessageBox::Information, QString::fromLatin1(kProgramName), text, QMessageBox::Ok, parent);
   box.setObjectName(QStringLiteral("gisExportResult"));
-  // The counts line up in columns.
-  box.setStyleSheet(QStringLiteral("QLabel { font-family: monospace; }"));
+  box.setTextFormat(Qt::RichText);
   box.exec();
 }
 

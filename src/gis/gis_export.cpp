@@ -64,7 +64,7 @@ std::string ExportSummary(const GisExportResult& result) {
     }
     text += "\n";
   }
-  text += Format(CP("verschiedene Linien: %zu, davon %zu innerhalb einer Fläche (dasselbe Objekt auf beiden Seiten)\n"),
+  text += Format(CP("verschiedene Linien: %zu, davon %zu innerhalb einer Fläche\n"),
                  result.stats.distinctLines, result.stats.innerLines);
   return text;
 }
