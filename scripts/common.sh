@@ -30,7 +30,9 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
+# SATZLUPE_CMAKE_ARGS adds configure options, e.g. "-DSATZLUPE_BUILD_GUI=OFF -DSATZLUPE_SANITIZE=ON".
 configure_and_build() {
-  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  # shellcheck disable=SC2086
+  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${SATZLUPE_CMAKE_ARGS:-} >/dev/null
   cmake --build "$BUILD" -j "$JOBS"
 }

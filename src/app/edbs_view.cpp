@@ -9,6 +9,7 @@
 
 #include "commands.h"
 #include "error_list_dialog.h"
+#include "filter_dialog.h"
 #include "load/error_list.h"
 #include "load/file_reader.h"
 #include "options_dialog.h"
@@ -211,9 +212,14 @@ void CEdbsView::OnGraphic() {
   Invalidate();
 }
 
+void CEdbsView::OnFilter() {
+  CFilterDialog dialog(window());
+  dialog.RunModal();
+  Invalidate();  // the filter set is drawn in red
+}
+
 // The dialogs of these views are not part of the program yet; their commands are enabled as
 // they will be.
-void CEdbsView::OnFilter() {}
 void CEdbsView::OnList() {}
 void CEdbsView::OnDetail() {}
 void CEdbsView::OnStatistics() {}

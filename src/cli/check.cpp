@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "filter_options.h"
 #include "load/checks.h"
 #include "load/error_list.h"
 #include "load/file_reader.h"
@@ -33,7 +34,14 @@ void PrintCheckResult(const std::string& path) {
 
 }  // namespace
 
-int RunCheck(const std::vector<std::string>& files) {
+int RunCheck(const std::vector<std::string>& args) {
+  std::vector<std::string> files = args;
+  FilterOptions filters;
+  if (const int usage = TakeFilterOptions(files, filters); usage != kExitOk) return usage;
+  if (files.empty()) {
+    std::fprintf(stderr, "Aufruf: satzlupe-cli check [FILTER...] DATEI...\n");
+    return kExitCannotOpen;
+  }
   int status = kExitOk;
   bool first = true;
   for (const std::string& path : files) {
@@ -45,6 +53,9 @@ int RunCheck(const std::vector<std::string>& files) {
     PrintCheckResult(path);
     if (!g_errorMessages.empty() && status == kExitOk) status = kExitFindings;
   }
+  if (filters.empty()) return status;
+  if (ApplyFilterOptions(filters) != kExitOk) return kExitFilterMessage;
+  std::printf("%s\n", FilterCountLine().c_str());
   return status;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "filter_options.h"
 #include "gis/gis_export.h"
 #include "gis/reference_system.h"
 #include "platform/text.h"
@@ -13,7 +14,7 @@
 namespace cli {
 namespace {
 
-constexpr char kUsage[] = "Aufruf: satzlupe-cli gis [--crs EPSG:N] [--ziel-crs EPSG:N] -o AUSGABE DATEI...\n";
+constexpr char kUsage[] = "Aufruf: satzlupe-cli gis [--crs EPSG:N] [--ziel-crs EPSG:N] [FILTER...] -o AUSGABE DATEI...\n";
 
 // The code after an option, or nothing after a message.
 std::optional<int> EpsgArgument(const std::vector<std::string>& args, std::size_t& k) {
@@ -26,7 +27,10 @@ std::optional<int> EpsgArgument(const std::vector<std::string>& args, std::size_
 
 }  // namespace
 
-int RunGis(const std::vector<std::string>& args) {
+int RunGis(const std::vector<std::string>& given) {
+  std::vector<std::string> args = given;
+  FilterOptions filters;
+  if (const int usage = TakeFilterOptions(args, filters); usage != kExitOk) return usage;
   gis::GisExportRequest request;
   std::vector<std::string> files;
   for (std::size_t k = 0; k < args.size(); ++k) {
@@ -49,6 +53,8 @@ int RunGis(const std::vector<std::string>& args) {
     return kExitCannotOpen;
   }
   int status = LoadAll(files);
+  // A refused filter writes nothing: the layers would not hold what was asked for.
+  if (ApplyFilterOptions(filters) != kExitOk) return kExitFilterMessage;
   const gis::GisExportResult result = gis::ExportGis(request);
   if (!result.ok) {
     std::cerr << edbs::Cp1252ToUtf8(result.message) << '\n';

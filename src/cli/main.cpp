@@ -24,10 +24,10 @@ const std::vector<cli::Verb>& Verbs() {
 
 void PrintHelp() {
   std::string text = CP("Aufruf:\n"
-      "  satzlupe-cli check DATEI...\n"
-      "  satzlupe-cli export [--kurz|--lang] -o AUSGABE DATEI...\n");
+      "  satzlupe-cli check [FILTER...] DATEI...\n"
+      "  satzlupe-cli export [--kurz|--lang] [FILTER...] -o AUSGABE DATEI...\n");
 #ifdef SATZLUPE_HAVE_GIS
-  text += "  satzlupe-cli gis [--crs EPSG:N] [--ziel-crs EPSG:N] -o AUSGABE DATEI...\n";
+  text += "  satzlupe-cli gis [--crs EPSG:N] [--ziel-crs EPSG:N] [FILTER...] -o AUSGABE DATEI...\n";
 #endif
   text += CP("\n"
       "check   Liest die EDBS-Dateien wie das Programm Satzlupe (die erste nach dem Leeren des\n"
@@ -36,21 +36,35 @@ void PrintHelp() {
       "        die EDBS-Sätze und Aggregate, je Prüfung eine Zeile \"Anzahl<TAB>OK|FEHLER<TAB>Prüfung\",\n"
       "        eine Leerzeile und je Fehler eine Zeile \"Zeile<TAB>Art<TAB>Beschreibung<TAB>EDBS-Satz\".\n"
       "export  Liest die EDBS-Dateien ebenso und schreibt alle Sätze lesbar nach AUSGABE\n"
-      "        (Langform, mit --kurz die Kurzform; Windows-1252, CR LF).\n");
+      "        (Langform, mit --kurz die Kurzform; Windows-1252, CR LF); mit FILTER nur die\n"
+      "        Filtermenge, wenn sie nicht leer ist.\n");
 #ifdef SATZLUPE_HAVE_GIS
   text += CP(
       "gis     Liest die EDBS-Dateien ebenso und schreibt Linien, Flächen, Punkte und Texte als\n"
-      "        GIS-Ebenen linien, flaechen, punkte und texte; Flächen, deren Ringe sich nicht\n"
-      "        schließen, stehen in der Ebene fehler. Das Format folgt der Endung von AUSGABE:\n"
-      "        .gpkg (GeoPackage), .geojson (je Ebene eine Datei AUSGABE_ebene.geojson), .shp oder\n"
-      "        ein Ordner (Shapefiles), .dxf. Bezugssystem: --crs, sonst der Gauß-Krüger-Streifen\n"
-      "        der ersten Koordinate (EPSG:31466 bis 31469); --ziel-crs rechnet die Koordinaten um.\n"
-      "        Ausgegeben wird die Anzahl je Ebene; Rückgabewert 1, wenn die Ebene fehler nicht\n"
-      "        leer ist.\n");
+      "        GIS-Ebenen linien, flaechen, punkte und texte (mit FILTER die der Filtermenge);\n"
+      "        Flächen, deren Ringe sich nicht schließen, stehen in der Ebene fehler. Das Format\n"
+      "        folgt der Endung von AUSGABE: .gpkg (GeoPackage), .geojson (je Ebene eine Datei\n"
+      "        AUSGABE_ebene.geojson), .shp oder ein Ordner (Shapefiles), .dxf. Bezugssystem:\n"
+      "        --crs, sonst der Gauß-Krüger-Streifen der ersten Koordinate (EPSG:31466 bis\n"
+      "        31469); --ziel-crs rechnet die Koordinaten um. Ausgegeben wird die Anzahl je\n"
+      "        Ebene; Rückgabewert 1, wenn die Ebene fehler nicht leer ist.\n");
 #endif
   text += CP("\n"
+      "FILTER, wirkt nach dem Lesen aller Dateien, in der angegebenen Reihenfolge:\n"
+      "  --filter REITER=ARGUMENTE   REITER ist die Beschriftung eines Reiters des Filterdialogs\n"
+      "                              (Datei, Zeile, Op.Schlüssel, Obj.Art, ..., Fehler) oder seine\n"
+      "                              Nummer 0-25. ARGUMENTE: die Argumentzeile (z.B. Zeile=-50:77:300-),\n"
+      "                              bei Listen durch Kommas getrennte Werte (z.B. Info.Name=ULOBNN),\n"
+      "                              bei Koordinate X1,Y1,X2,Y2, bei Fehler nichts.\n"
+      "  --filter REITER+=ARGUMENTE  dasselbe mit dem Zusatzfeld des Reiters (Obj.Art, Obj.Nr., Text).\n"
+      "  --oder                      das folgende Filter erweitert die Filtermenge (sonst verfeinert\n"
+      "                              jedes Filter nach dem ersten).\n"
+      "  --nicht                     das folgende Filter wird verneint (Komplimentär Filter).\n"
+      "  check gibt danach die Größe der Filtermenge aus.\n"
+      "\n"
       "Ausgabe in UTF-8. Rückgabewert: 0 ohne Befund, 1 wenn eine Datei Fehler enthält,\n"
-      "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann.\n");
+      "2 wenn eine Datei nicht geöffnet oder geschrieben werden kann oder der Aufruf falsch ist,\n"
+      "3 wenn ein Filter nicht ausgeführt wird (die Meldung steht in der Fehlerausgabe).\n");
   std::cout << edbs::Cp1252ToUtf8(text);
 }
 

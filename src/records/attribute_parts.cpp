@@ -35,15 +35,19 @@ std::string CUlta0000Part::GetListText(int) const {
 
 int CUlta0000Part::MatchFilter(int criterion) const {
   switch (criterion) {
-    case 13:
+    case kCritObjNr:
       return RangeTest(m_objectNumber.View()) ? 1 : 0;
-    case 113:
+    case kCritObjNrOhneDatenbank:
       return TailRangeTest(m_objectNumber.View(), 6) ? 1 : 0;
-    case 14:
+    case kCritAktualitaet:
       return RangeTest(m_currency.View()) ? 1 : 0;
     default:
       return 0;
   }
+}
+
+bool CUlta0000Part::AnswersFilter(int, int criterion) {
+  return criterion == kCritObjNr || criterion == kCritObjNrOhneDatenbank || criterion == kCritAktualitaet;
 }
 
 CUlta1000Part::CUlta1000Part(int& error) : CEdbsPart(kPtUlta1000) {
@@ -69,5 +73,7 @@ std::string CUlta1000Part::GetListText(int) const {
 }
 
 int CUlta1000Part::MatchFilter(int criterion) const {
-  return criterion == 19 && RangeTest(m_attributeType.View()) ? 1 : 0;
+  return criterion == kCritAttribut && RangeTest(m_attributeType.View()) ? 1 : 0;
 }
+
+bool CUlta1000Part::AnswersFilter(int, int criterion) { return criterion == kCritAttribut; }

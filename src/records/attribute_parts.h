@@ -18,8 +18,9 @@ class CUlta0000Part : public CEdbsPart {
 
   int FillDetail() const;
   std::string GetListText(int selector) const;
-  // 13 object number, 113 its last six characters, 14 currency.
+  // Object number, its last six characters, currency.
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
 
  private:
   Field<7> m_objectNumber;      // Objektnummer
@@ -38,8 +39,9 @@ class CUlta1000Part : public CEdbsPart {
 
   int FillDetail() const;
   std::string GetListText(int selector) const;
-  // 19 attribute type.
+  // Attribute type.
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
   // The Attributtyp (four characters; empty when the aggregate could not be read).
   std::string_view GetAttribute() const { return m_attributeType.View(); }
 

@@ -13,6 +13,7 @@ class CBegrenzungPart : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int /*type*/, int /*criterion*/) { return false; }
 
   Field<8> m_corner1Head;
   Field<12> m_corner1Tail;

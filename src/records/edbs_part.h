@@ -2,12 +2,16 @@
 // The part contract shared by every record part: a part reads its characters at the shared parse
 // cursor when it is built, fills the shared detail table, yields a list text and answers filter
 // criteria. The record dispatches these calls on the part type code; only the destructor is virtual.
+// Each part class also says which criteria it answers, static bool AnswersFilter(type, criterion),
+// so that the record asks a part only for those.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "records/filter_criteria.h"
 
 // Part type codes (index into PartTypeNameTable).
 enum PartTypeCode : int {

@@ -24,7 +24,53 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> kGeometr
     {"93", "93 (Linienschar)"},
 }};
 
+constexpr std::string_view kInfoKinds[] = {
+    "11 (Objektnamen)",
+    "12 (Objektnamen)",
+    "13 (Objektnamen)",
+    "14 (Objektnamen)",
+    "15 (Objektnamen)",
+    "16 (Objektnamen)",
+    "17 (Objektnamen)",
+    "18 (Objektnamen)",
+    "19 (Objektnamen)",
+    "21 (freie Beschriftung)",
+    CP("22 (Schlüssel der Strasse)"),
+    "23 (freie Beschriftung)",
+    "24 (Schriftzusatz mit Position)",
+    "25 (Standardschriftzusatz)",
+    CP("29 (Objekthöhe)"),
+    "31 (Objektausgestaltung)",
+    "32 (Objektausgestaltung)",
+    CP("41 (Information zum hierarchisch übergeordneten Objekt)"),
+    "42 (Information zum hierarchisch untergeordneten Objekt)",
+    "44 (Atkis-Namen (KN,GN,ZN))",
+    "45 (Matrixmerkmale)",
+    CP("46 (Information zur Überführung)"),
+    CP("47 (Information zur Unterführung)"),
+    CP("48 (Objektteileintrag bei punktförmigen Objekten)"),
+    CP("51 (DKM-Referenz vom weiteren Objekt zum ausgewählten DKM-Objekt)"),
+    CP("52 (DKM-Referenz vom ausgewählten DKM-Objekt zum weiteren Objekt)"),
+    "53 (DKM-Schriftzusatz/Eigenname)",
+    "61 (Kartenrahmenausgestaltung)",
+    CP("63 (Flurübersicht)"),
+    CP("64 (Baublockübersicht)"),
+    "65 (Kartenrandbeschriftung)",
+    "62 (Kartennetz)",
+    "71 (Nicht dargestellte Information)",
+    "80 (AIN80-Attribut)",
+    "99 (historische Objektname)",
+};
+
 }  // namespace
+
+std::vector<std::string_view> GeometryKindLines() {
+  std::vector<std::string_view> lines;
+  for (const auto& kind : kGeometryKinds) lines.push_back(kind.second);
+  return lines;
+}
+
+std::vector<std::string_view> InfoKindLines() { return {std::begin(kInfoKinds), std::end(kInfoKinds)}; }
 
 std::string GeometryKindText(std::string_view kind) {
   for (const auto& [code, text] : kGeometryKinds) {

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Kinds of geometry ("Art der Geometrie") that drawing and export tell apart.
 namespace geometry_kind {
@@ -18,3 +19,8 @@ inline constexpr std::string_view kSpline = "41";          // Spline
 std::string GeometryKindText(std::string_view kind);
 // Shown text of a kind of spline, chosen by its one character; unknown characters as read.
 std::string SplineKindText(char c);
+
+// The kinds of geometry as a list offers them, "11 (Gerade)" ..., in code order.
+std::vector<std::string_view> GeometryKindLines();
+// The kinds of special information as a list offers them, "11 (Objektnamen)" ..., in list order.
+std::vector<std::string_view> InfoKindLines();

@@ -67,18 +67,31 @@ std::string CUlob1100Part::GetListText(int) const {
 
 int CUlob1100Part::MatchFilter(int criterion) const {
   switch (criterion) {
-    case 10:
+    case kCritFolie:
       return RangeTest(m_layer.View()) ? 1 : 0;
-    case 11:
+    case kCritObjArt:
       return RangeTest(m_objectKind.View()) ? 1 : 0;
-    case 111:
+    case kCritObjArtOhneDarstellung:
       return TailRangeTest(m_objectKind.View(), 3) ? 1 : 0;
-    case 13:
+    case kCritObjNr:
       return RangeTest(m_objectNumberRight.View()) || RangeTest(m_objectNumberLeft.View()) ? 1 : 0;
-    case 113:
+    case kCritObjNrOhneDatenbank:
       return TailRangeTest(m_objectNumberRight.View(), 6) || TailRangeTest(m_objectNumberLeft.View(), 6) ? 1 : 0;
     default:
       return 0;
+  }
+}
+
+bool CUlob1100Part::AnswersFilter(int, int criterion) {
+  switch (criterion) {
+    case kCritFolie:
+    case kCritObjArt:
+    case kCritObjArtOhneDarstellung:
+    case kCritObjNr:
+    case kCritObjNrOhneDatenbank:
+      return true;
+    default:
+      return false;
   }
 }
 

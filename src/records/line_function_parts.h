@@ -17,6 +17,7 @@ class CUlob1100Part : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
   std::string_view GetLayer() const { return m_layer.View(); }
   std::string_view GetObjectType() const { return m_objectKind.View(); }
 
@@ -41,6 +42,7 @@ class CUlob1110Part : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int /*type*/, int /*criterion*/) { return false; }
 
   Field<1> m_paramKind;
   Field<1> m_paramId;

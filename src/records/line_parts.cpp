@@ -51,9 +51,13 @@ void CLinePointPart::FillPointRows(std::string_view tag1, std::string_view tag2)
 }
 
 int CLinePointPart::MatchPointFilter(int criterion) const {
-  if (criterion == 8) return m_hasPoint && CoordWindowTest(m_x, m_y) ? 1 : 0;
-  if (criterion == 9) return RangeTest(m_pointHead.View()) ? 1 : 0;
+  if (criterion == kCritKoordinate) return m_hasPoint && CoordWindowTest(m_x, m_y) ? 1 : 0;
+  if (criterion == kCritNumBez) return RangeTest(m_pointHead.View()) ? 1 : 0;
   return 0;
+}
+
+bool CLinePointPart::AnswersPointFilter(int criterion) {
+  return criterion == kCritKoordinate || criterion == kCritNumBez;
 }
 
 // --- ULOB0000: start point of the lines -----------------------------------------------------------
@@ -82,6 +86,8 @@ std::string CUlob0000Part::GetListText(int) const {
 
 int CUlob0000Part::MatchFilter(int criterion) const { return MatchPointFilter(criterion); }
 
+bool CUlob0000Part::AnswersFilter(int, int criterion) { return AnswersPointFilter(criterion); }
+
 // --- ULOB1000: end point and kind of geometry -----------------------------------------------------
 
 CUlob1000Part::CUlob1000Part(int& error) : CLinePointPart(kPtUlob1000) {
@@ -107,8 +113,12 @@ std::string CUlob1000Part::GetListText(int) const {
 }
 
 int CUlob1000Part::MatchFilter(int criterion) const {
-  if (criterion == 16) return EqualityTest(m_geometryKind.View()) ? 1 : 0;
+  if (criterion == kCritArtGeom) return EqualityTest(m_geometryKind.View()) ? 1 : 0;
   return MatchPointFilter(criterion);
+}
+
+bool CUlob1000Part::AnswersFilter(int, int criterion) {
+  return criterion == kCritArtGeom || AnswersPointFilter(criterion);
 }
 
 // --- ULOB1200: spline support point or kind of spline ---------------------------------------------
@@ -144,3 +154,5 @@ int CUlob1200Part::FillDetail() const {
 std::string CUlob1200Part::GetListText(int) const { return m_pointHead.Str() + m_pointTail.Str(); }
 
 int CUlob1200Part::MatchFilter(int criterion) const { return MatchPointFilter(criterion); }
+
+bool CUlob1200Part::AnswersFilter(int, int criterion) { return AnswersPointFilter(criterion); }

@@ -30,6 +30,7 @@ class CLinePointPart : public CEdbsPart {
   void FillPointRows(std::string_view tag1, std::string_view tag2) const;
   // Criteria 8 (coordinate window) and 9 (numbering district).
   int MatchPointFilter(int criterion) const;
+  static bool AnswersPointFilter(int criterion);
 
   bool m_hasPoint = false;
 };
@@ -42,6 +43,7 @@ class CUlob0000Part : public CLinePointPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
 
   Field<1> m_checkChar;
 };
@@ -54,6 +56,7 @@ class CUlob1000Part : public CLinePointPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
   std::string_view GetGeometryKind() const { return m_geometryKind.View(); }
 
   Field<2> m_geometryKind;
@@ -67,6 +70,7 @@ class CUlob1200Part : public CLinePointPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
 
   // 1 when the aggregate names the kind of spline in its first character instead of a point.
   std::int8_t m_isSplineKind = 0;

@@ -57,24 +57,41 @@ std::string CUlob2000Part::GetListText(int) const {
 
 int CUlob2000Part::MatchFilter(int criterion) const {
   switch (criterion) {
-    case 10:
+    case kCritFolie:
       return RangeTest(m_layer.View()) ? 1 : 0;
-    case 11:
+    case kCritObjArt:
       return RangeTest(m_objectKind.View()) ? 1 : 0;
-    case 111:
+    case kCritObjArtOhneDarstellung:
       return TailRangeTest(m_objectKind.View(), 3) ? 1 : 0;
-    case 12:
+    case kCritObjTyp:
       return EqualityTest(m_objectTypeChar.View()) ? 1 : 0;
-    case 13:
+    case kCritObjNr:
       return RangeTest(m_objectNumber.View()) ? 1 : 0;
-    case 113:
+    case kCritObjNrOhneDatenbank:
       return TailRangeTest(m_objectNumber.View(), 6) ? 1 : 0;
-    case 14:
+    case kCritAktualitaet:
       return RangeTest(m_currency.View()) ? 1 : 0;
-    case 15:
+    case kCritKartentyp:
       // The short variant carries no model type.
       return IsFullVariant() && RangeTest(m_modelType.View()) ? 1 : 0;
     default:
       return 0;
+  }
+}
+
+bool CUlob2000Part::AnswersFilter(int type, int criterion) {
+  switch (criterion) {
+    case kCritFolie:
+    case kCritObjArt:
+    case kCritObjArtOhneDarstellung:
+    case kCritObjTyp:
+    case kCritObjNr:
+    case kCritObjNrOhneDatenbank:
+    case kCritAktualitaet:
+      return true;
+    case kCritKartentyp:
+      return type == kPtUlob2000;  // the short variant carries no model type
+    default:
+      return false;
   }
 }

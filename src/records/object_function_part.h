@@ -16,6 +16,7 @@ class CUlob2000Part : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
   std::string_view GetLayer() const { return m_layer.View(); }
   std::string_view GetObjectType() const { return m_objectKind.View(); }
 

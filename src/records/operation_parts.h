@@ -21,6 +21,7 @@ class CUlovek00Part : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const { return 0; }
+  static bool AnswersFilter(int /*type*/, int /*criterion*/) { return false; }
 
   // Rechtswert and Hochwert of the old and the new point (0.0 when nothing was read).
   double GetOldX() const { return m_oldX; }
@@ -48,6 +49,7 @@ class CUlodre00Part : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const { return 0; }
+  static bool AnswersFilter(int /*type*/, int /*criterion*/) { return false; }
 
   // Direction angles in gon (0.0 when nothing was read).
   double GetOldAngle() const { return m_oldAngle; }
@@ -70,6 +72,7 @@ class CUlotexPart : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const { return m_text; }
   int MatchFilter(int criterion) const { return 0; }
+  static bool AnswersFilter(int /*type*/, int /*criterion*/) { return false; }
 
  private:
   std::string m_text;
@@ -86,6 +89,7 @@ class CUlodatumPart : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const { return 0; }
+  static bool AnswersFilter(int /*type*/, int /*criterion*/) { return false; }
 
  private:
   Field<1> m_dateCheckChar;

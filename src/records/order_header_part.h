@@ -23,6 +23,7 @@ class CUlqa0000Part : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const { return m_orderText; }
   int MatchFilter(int criterion) const { return 0; }
+  static bool AnswersFilter(int /*type*/, int /*criterion*/) { return false; }
 
  private:
   // Once per transfer, and longer than a Field holds.

@@ -53,11 +53,11 @@ constexpr DetailRow kUlpu0000Rows[] = {
     {"DLPU000D", CP("Kennung für Bemerkung:"), 1},
 };
 constexpr FilterField kUlpu0000Filters[] = {
-    {9, 0, 8},    // Numerierungsbezirk
-    {14, 23, 2},  // Aktualitaet des Punktes
-    {20, 8, 1},   // Punktart
-    {21, 15, 1},  // Punktstatus
-    {22, 9, 5},   // Punktnummer
+    {kCritNumBez, 0, 8},    // Numerierungsbezirk
+    {kCritAktualitaet, 23, 2},  // Aktualitaet des Punktes
+    {kCritPktArt, 8, 1},   // Punktart
+    {kCritPktStatus, 15, 1},  // Punktstatus
+    {kCritPktNr, 9, 5},   // Punktnummer
 };
 
 constexpr DetailRow kUlpu1000Rows[] = {
@@ -157,7 +157,7 @@ constexpr DetailRow kUlpu7000Rows[] = {
 };
 
 // Lage-, Hoehen-, Schwere- and Positionsstatus share the place and the criterion.
-constexpr FilterField kStatusFilters[] = {{23, 0, 3}};
+constexpr FilterField kStatusFilters[] = {{kCritHlspStatus, 0, 3}};
 
 static_assert(LayoutWidth(kUlpu0000Rows) == CUlpu0000Part::kWidth);
 static_assert(LayoutWidth(kUlpu1000Rows) == CUlpu1000Part::kWidth);
@@ -221,4 +221,13 @@ int MatchPointRecordFilter(int type, int criterion, std::string_view chars) {
     if (f.criterion == criterion) return RangeTest(Mid(chars, f.offset, f.width)) ? 1 : 0;
   }
   return 0;
+}
+
+bool PointRecordAnswersFilter(int type, int criterion) {
+  const PointLayout* layout = LayoutOf(type);
+  if (layout == nullptr) return false;
+  for (const FilterField& f : layout->filters) {
+    if (f.criterion == criterion) return true;
+  }
+  return false;
 }

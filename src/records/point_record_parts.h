@@ -17,6 +17,8 @@
 // when it could not be read).
 int FillPointRecordDetail(int type, std::string_view chars);
 int MatchPointRecordFilter(int type, int criterion, std::string_view chars);
+// True when a field of the aggregate answers the criterion.
+bool PointRecordAnswersFilter(int type, int criterion);
 // The characters of the data element named by its EDBS tag ("DLPU2002", the Rechtswert);
 // empty when the aggregate has no such element or was not read.
 std::string_view PointRecordElement(int type, std::string_view chars, std::string_view tag);
@@ -40,6 +42,7 @@ class CPointRecordPart : public CEdbsPart {
   int FillDetail() const { return FillPointRecordDetail(Type, m_chars.View()); }
   std::string GetListText(int /*selector*/) const { return m_chars.Str(); }
   int MatchFilter(int criterion) const { return MatchPointRecordFilter(Type, criterion, m_chars.View()); }
+  static bool AnswersFilter(int /*type*/, int criterion) { return PointRecordAnswersFilter(Type, criterion); }
   std::string_view GetElement(std::string_view tag) const { return PointRecordElement(Type, m_chars.View(), tag); }
 
  private:

@@ -55,6 +55,8 @@ std::string CSatzanfangPart::GetListText(int) const {
 }
 
 int CSatzanfangPart::MatchFilter(int criterion) const {
-  if (criterion == 2) return RangeTest(m_recordNumber.View()) ? 1 : 0;
+  if (criterion == kCritSatzNr) return RangeTest(m_recordNumber.View()) ? 1 : 0;
   return 0;
 }
+
+bool CSatzanfangPart::AnswersFilter(int, int criterion) { return criterion == kCritSatzNr; }

@@ -14,6 +14,7 @@ class CSatzanfangPart : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
 
   Field<4> m_recordStart;    // "EDBS"
   Field<4> m_recordLength;

@@ -118,38 +118,58 @@ std::string CSuchkriteriumPart::GetListText(int selector) const {
 
 int CSuchkriteriumPart::MatchFilter(int criterion) const {
   switch (criterion) {
-    case 6:
+    case kCritSuchkrit:
       for (int i = 0; i < FilterArgCount(); ++i) {
         if (HasKey(LookupDataKey(g_filterFrom[i]))) return 1;
       }
       return 0;
-    case 8:
+    case kCritKoordinate:
       // A criterion without a complete coordinate has no point and lies in no window.
       return m_hasPoint && CoordWindowTest(m_x, m_y) ? 1 : 0;
-    case 9:
+    case kCritNumBez:
       return RangeTest(m_numberingDistrict) ? 1 : 0;
-    case 13:
+    case kCritObjNr:
       return RangeTest(m_objectNumber) ? 1 : 0;
-    case 113:
+    case kCritObjNrOhneDatenbank:
       return TailRangeTest(m_objectNumber, 6) ? 1 : 0;
-    case 14:
+    case kCritAktualitaet:
       return RangeTest(m_currency) ? 1 : 0;
-    case 15:
+    case kCritKartentyp:
       return RangeTest(m_modelType) ? 1 : 0;
-    case 17:
+    case kCritArtBesInfo:
       return RangeTest(m_infoKind) ? 1 : 0;
-    case 19:
+    case kCritAttribut:
       return RangeTest(m_attributeType) ? 1 : 0;
-    case 20:
+    case kCritPktArt:
       return RangeTest(m_pointKind) ? 1 : 0;
-    case 22:
+    case kCritPktNr:
       return RangeTest(m_pointNumber) ? 1 : 0;
-    case 23:
+    case kCritHlspStatus:
       return RangeTest(m_planStatus) || RangeTest(m_heightStatus) || RangeTest(m_gravityStatus) ||
                      RangeTest(m_positionStatus)
                  ? 1
                  : 0;
     default:
       return 0;
+  }
+}
+
+bool CSuchkriteriumPart::AnswersFilter(int, int criterion) {
+  switch (criterion) {
+    case kCritSuchkrit:
+    case kCritKoordinate:
+    case kCritNumBez:
+    case kCritObjNr:
+    case kCritObjNrOhneDatenbank:
+    case kCritAktualitaet:
+    case kCritKartentyp:
+    case kCritArtBesInfo:
+    case kCritAttribut:
+    case kCritPktArt:
+    case kCritPktNr:
+    case kCritHlspStatus:
+      return true;
+    default:
+      return false;
   }
 }

@@ -20,6 +20,7 @@ class CSuchkriteriumPart : public CEdbsPart {
   // " KEYEQvalue" in display order; any other selector: a notice text.
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
 
   bool HasKey(int k) const { return k >= 0 && k < kKeyCount && m_keyFlags[k] == 'T'; }
 

@@ -283,17 +283,17 @@ void CUlob2100Part::FillAin80Rows() const {
 
 int CUlob2100Part::MatchFilter(int criterion) const {
   switch (criterion) {
-    case 11:
+    case kCritObjArt:
       return RangeTest(TrimLeadingBlanks(m_objectType.View())) ? 1 : 0;
-    case 111:
+    case kCritObjArtOhneDarstellung:
       return TailRangeTest(TrimLeadingBlanks(m_objectType.View()), 3) ? 1 : 0;
-    case 15:
+    case kCritKartentyp:
       return RangeTest(m_mapType.View()) ? 1 : 0;
-    case 16:
+    case kCritArtGeom:
       return EqualityTest(m_geometryKind.View()) ? 1 : 0;
-    case 17:
+    case kCritArtBesInfo:
       return EqualityTest(m_infoKind.View()) ? 1 : 0;
-    case 18: {
+    case kCritFachkennung: {
       // Only names carry a Fachkennung in their first two characters.
       const std::string_view kind = m_infoKind.View();
       if (!InRange(kind, "11", "19") && kind != "44") return 0;
@@ -301,5 +301,19 @@ int CUlob2100Part::MatchFilter(int criterion) const {
     }
     default:
       return 0;
+  }
+}
+
+bool CUlob2100Part::AnswersFilter(int, int criterion) {
+  switch (criterion) {
+    case kCritObjArt:
+    case kCritObjArtOhneDarstellung:
+    case kCritKartentyp:
+    case kCritArtGeom:
+    case kCritArtBesInfo:
+    case kCritFachkennung:
+      return true;
+    default:
+      return false;
   }
 }

@@ -17,6 +17,7 @@ class CUlob2100Part : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
 
   std::string_view GetObjectType() const { return m_objectType.View(); }
   std::string_view GetGeometryKind() const { return m_geometryKind.View(); }

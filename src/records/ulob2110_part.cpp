@@ -144,7 +144,11 @@ int CUlob2110Part::FillDetail() const {
 }
 
 int CUlob2110Part::MatchFilter(int criterion) const {
-  if (criterion == 9) return RangeTest(m_pointHead.View()) ? 1 : 0;
-  if (criterion == 8) return m_noPoint == 0 && CoordWindowTest(m_x, m_y) ? 1 : 0;
+  if (criterion == kCritNumBez) return RangeTest(m_pointHead.View()) ? 1 : 0;
+  if (criterion == kCritKoordinate) return m_noPoint == 0 && CoordWindowTest(m_x, m_y) ? 1 : 0;
   return 0;
+}
+
+bool CUlob2110Part::AnswersFilter(int, int criterion) {
+  return criterion == kCritKoordinate || criterion == kCritNumBez;
 }

@@ -17,6 +17,7 @@ class CUlob2110Part : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
 
   // 0 and the point (Rechtswert, Hochwert); 1 and x, y untouched when the field has no coordinates.
   int GetPoint(double& x, double& y) const;

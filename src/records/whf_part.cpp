@@ -29,6 +29,8 @@ std::string CWhfPart::GetListText(int) const { return GetRepeatCount(); }
 std::string CWhfPart::GetRepeatCount() const { return Format("%04d", m_count); }
 
 int CWhfPart::MatchFilter(int criterion) const {
-  if (criterion == 7) return RangeTest(GetRepeatCount()) ? 1 : 0;
+  if (criterion == kCritWhFaktor) return RangeTest(GetRepeatCount()) ? 1 : 0;
   return 0;
 }
+
+bool CWhfPart::AnswersFilter(int, int criterion) { return criterion == kCritWhFaktor; }

@@ -14,6 +14,7 @@ class CWhfPart : public CEdbsPart {
   int FillDetail() const;
   std::string GetListText(int selector) const;
   int MatchFilter(int criterion) const;
+  static bool AnswersFilter(int type, int criterion);
   std::string GetRepeatCount() const;  // the count as "%04d"
 
   std::int32_t m_count = 0;

@@ -2,12 +2,15 @@
 // One logical EDBS record: a single line, or a chain of continuation lines joined by the reader,
 // decoded into its parts.
 
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "records/edbs_part.h"
+#include "records/filter_table.h"
+#include "store/keyword_tables.h"
 
 class CEdbsRecord {
  public:
@@ -32,5 +35,12 @@ class CEdbsRecord {
   std::int32_t m_parseResult = 0;
 
  private:
-  bool AnyPartMatches(int criterion, std::initializer_list<int> types) const;
+  bool RecordFieldMatches(int criterion) const;
+  bool AnyPartMatches(const FilterCriterionInfo& info) const;
+  bool FirstAnsweringPartMatches(const FilterCriterionInfo& info) const;
+  bool ListTextMatches(bool ignoreCase) const;
 };
+
+// The part types whose class answers a criterion that the record's parts answer (none for the
+// criteria the record answers from its own members or list texts).
+const std::bitset<kPartTypeCount>& FilterPartTypes(int criterion);

@@ -220,7 +220,7 @@ class MainFrameTest : public QObject {
 
   void FilterSetEnablesItsClearingAndClearingEmptiesIt() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
-    g_store.ApplyFilterCriterion(0, 0, 1);  // every record: the negation of nothing
+    g_store.ApplyFilterCriterion(kCritDatei, 0, 1);  // every record: the negation of nothing
     m_frame->UpdateCommandUI();
     if (g_filterCount == 0) QSKIP("criterion 0 selects nothing in this core");
     QVERIFY(Enabled(ID_FILTERMENGE_ENTLEEREN));

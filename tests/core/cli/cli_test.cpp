@@ -104,8 +104,17 @@ TEST(Cli, HelpIsGerman) {
   EXPECT_NE(r.out.find("R\xC3\xBC" "ckgabewert"), std::string::npos);
 }
 
+// The folder of the checkout is not part of the output: the golden file names it "examples".
+std::string WithoutCheckoutFolder(std::string out) {
+  const std::string folder = SATZLUPE_EXAMPLES;
+  for (std::size_t at = out.find(folder); at != std::string::npos; at = out.find(folder, at)) {
+    out.replace(at, folder.size(), "examples");
+  }
+  return out;
+}
+
 TEST(Cli, CheckOfTheExampleIsPinned) {
   const Result r = RunCli(std::string("check ") + SATZLUPE_EXAMPLES + "/beispiel.edbs");
   EXPECT_EQ(r.status, 1);
-  ExpectGolden("cli/check_beispiel.txt", r.out);
+  ExpectGolden("cli/check_beispiel.txt", WithoutCheckoutFolder(r.out));
 }

@@ -51,9 +51,20 @@ TEST(CliGis, FaultsGiveExitStatusOne) {
   EXPECT_NE(r.out.find("fehler           1\n"), std::string::npos) << r.out;
 }
 
+TEST(CliGis, FilterLimitsTheExportToTheFilterSet) {
+  TempDir dir;
+  const Result r = RunCli("gis --filter Obj.Nr.=A000009 -o " + dir.Path("f.gpkg") + " " + GisFile("shared"));
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("linien           4\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("flaechen         1 (1 Flurst\xC3\xBC" "cke, 0 andere Fl\xC3\xA4" "chen)\n"), std::string::npos) << r.out;
+  const Result refused = RunCli("gis --filter Folie=1 -o " + dir.Path("g.gpkg") + " " + GisFile("shared"));
+  EXPECT_EQ(refused.status, 3) << refused.out;
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("g.gpkg")));
+}
+
 TEST(CliGis, WrongCallsAndUnwritableOutputsGiveExitStatusTwo) {
   TempDir dir;
-  const std::string usage = "Aufruf: satzlupe-cli gis [--crs EPSG:N] [--ziel-crs EPSG:N] -o AUSGABE DATEI...\n";
+  const std::string usage = "Aufruf: satzlupe-cli gis [--crs EPSG:N] [--ziel-crs EPSG:N] [FILTER...] -o AUSGABE DATEI...\n";
   Result r = RunCli("gis " + GisFile("square"));
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, usage);

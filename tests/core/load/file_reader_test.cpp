@@ -196,7 +196,7 @@ TEST_F(FileReader, EmptyFileLoadsNothingAndReportsNothing) {
 
 TEST_F(FileReader, MissingFileIsReportedOnceAndKeepsTheRecords) {
   Load(dir.Write("a.edbs", Join({Otex("eins              ")})));
-  g_store.ApplyFilterCriterion(25, 0, 0);  // the lone record lacks AKND and AEND
+  g_store.ApplyFilterCriterion(kCritFehler, 0, 0);  // the lone record lacks AKND and AEND
   ASSERT_EQ(g_filterCount, 1);
   const auto errors = g_errorMessages;
   Load(dir.Path("fehlt.edbs"));

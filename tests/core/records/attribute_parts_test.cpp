@@ -59,8 +59,8 @@ TEST_F(Ulta0000Part, ObjectNumberTailCriterionComparesLastSixCharacters) {
   int error = -1;
   CUlta0000Part part(error);
   SetArgs({{"A000050", "A000099"}});
-  EXPECT_EQ(0, part.MatchFilter(13));
-  EXPECT_EQ(1, part.MatchFilter(113));
+  EXPECT_EQ(0, part.MatchFilter(kCritObjNr));
+  EXPECT_EQ(1, part.MatchFilter(kCritObjNrOhneDatenbank));
 }
 
 TEST_F(Ulta0000Part, AnswersObjectNumberAndCurrencyOnly) {
@@ -68,15 +68,15 @@ TEST_F(Ulta0000Part, AnswersObjectNumberAndCurrencyOnly) {
   int error = -1;
   CUlta0000Part part(error);
   SetArgs({{"A000050", "A000099"}});
-  EXPECT_EQ(1, part.MatchFilter(13));
-  EXPECT_EQ(0, part.MatchFilter(14));
+  EXPECT_EQ(1, part.MatchFilter(kCritObjNr));
+  EXPECT_EQ(0, part.MatchFilter(kCritAktualitaet));
   SetArgs({{"05", "08"}});
-  EXPECT_EQ(1, part.MatchFilter(14));
-  EXPECT_EQ(0, part.MatchFilter(13));
+  EXPECT_EQ(1, part.MatchFilter(kCritAktualitaet));
+  EXPECT_EQ(0, part.MatchFilter(kCritObjNr));
   SetArgs({{"", std::string(20, '\xff')}});
-  EXPECT_EQ(0, part.MatchFilter(19));
-  EXPECT_EQ(0, part.MatchFilter(12));
-  EXPECT_EQ(0, part.MatchFilter(111));
+  EXPECT_EQ(0, part.MatchFilter(kCritAttribut));
+  EXPECT_EQ(0, part.MatchFilter(kCritObjTyp));
+  EXPECT_EQ(0, part.MatchFilter(kCritObjArtOhneDarstellung));
 }
 
 // --- ULTA1000 ------------------------------------------------------------------------------
@@ -123,10 +123,10 @@ TEST_F(Ulta1000Part, AnswersAttributeTypeOnly) {
   int error = -1;
   CUlta1000Part part(error);
   SetArgs({{"bau", "bau z"}});
-  EXPECT_EQ(1, part.MatchFilter(19));
+  EXPECT_EQ(1, part.MatchFilter(kCritAttribut));
   SetArgs({{"", std::string(20, '\xff')}});
-  EXPECT_EQ(0, part.MatchFilter(13));
-  EXPECT_EQ(0, part.MatchFilter(14));
+  EXPECT_EQ(0, part.MatchFilter(kCritObjNr));
+  EXPECT_EQ(0, part.MatchFilter(kCritAktualitaet));
   SetArgs({{"BAV", "BAZ"}});
-  EXPECT_EQ(0, part.MatchFilter(19));
+  EXPECT_EQ(0, part.MatchFilter(kCritAttribut));
 }

@@ -84,14 +84,14 @@ TEST_F(LineFunctionPartsTest, ObjectNumberCriteriaMatchEitherSide) {
   int error = -1;
   CUlob1100Part part(error, 2);
   SetArgs({{"XYZ0000", "XYZ9999"}});  // left only
-  EXPECT_EQ(part.MatchFilter(13), 1);
+  EXPECT_EQ(part.MatchFilter(kCritObjNr), 1);
   SetArgs({{"abc1000", "abc2000"}});  // right only, case folded
-  EXPECT_EQ(part.MatchFilter(13), 1);
+  EXPECT_EQ(part.MatchFilter(kCritObjNr), 1);
   SetArgs({{"B", "W"}});
-  EXPECT_EQ(part.MatchFilter(13), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjNr), 0);
   SetArgs({{"QYZ0000", "QYZ0001"}});  // the last six characters hold the left number
-  EXPECT_EQ(part.MatchFilter(113), 1);
-  EXPECT_EQ(part.MatchFilter(13), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjNrOhneDatenbank), 1);
+  EXPECT_EQ(part.MatchFilter(kCritObjNr), 0);
 }
 
 TEST_F(LineFunctionPartsTest, LayerAndObjectKindCriteria) {
@@ -99,14 +99,14 @@ TEST_F(LineFunctionPartsTest, LayerAndObjectKindCriteria) {
   int error = -1;
   CUlob1100Part part(error, 2);
   SetArgs({{"000", "001"}});
-  EXPECT_EQ(part.MatchFilter(10), 1);
+  EXPECT_EQ(part.MatchFilter(kCritFolie), 1);
   SetArgs({{"2300", "2309"}});
-  EXPECT_EQ(part.MatchFilter(11), 1);
-  EXPECT_EQ(part.MatchFilter(10), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjArt), 1);
+  EXPECT_EQ(part.MatchFilter(kCritFolie), 0);
   SetArgs({{"9301", "9301"}});
-  EXPECT_EQ(part.MatchFilter(111), 1);
-  EXPECT_EQ(part.MatchFilter(11), 0);
-  EXPECT_EQ(part.MatchFilter(12), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjArtOhneDarstellung), 1);
+  EXPECT_EQ(part.MatchFilter(kCritObjArt), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjTyp), 0);
 }
 
 TEST_F(LineFunctionPartsTest, TechnicalParameterShowsThreeRows) {

@@ -58,7 +58,7 @@ TEST_F(LinePartsTest, TooShortStartPointReadsNothingAndHasNoPoint) {
   EXPECT_EQ(part.GetPoint(x, y), 1);
   EXPECT_EQ(x, 1.5);
   g_coordWindow = {-1.0, -1.0, 1.0, 1.0};
-  EXPECT_EQ(part.MatchFilter(8), 0);
+  EXPECT_EQ(part.MatchFilter(kCritKoordinate), 0);
   EXPECT_EQ(part.FillDetail(), 4);
   ExpectRow(1, "DLOB0001", "Numerierungsbezirk (NBZ):", "");
 }
@@ -68,14 +68,14 @@ TEST_F(LinePartsTest, PointCriteriaTestWindowWithEdgesAndDistrict) {
   int error = -1;
   CUlob0000Part part(error);
   g_coordWindow = {3258345.678, 5712901.234, 3258400.0, 5712999.0};
-  EXPECT_EQ(part.MatchFilter(8), 1);
+  EXPECT_EQ(part.MatchFilter(kCritKoordinate), 1);
   g_coordWindow = {3258000.0, 5712000.0, 3258400.0, 5712901.233};
-  EXPECT_EQ(part.MatchFilter(8), 0);
+  EXPECT_EQ(part.MatchFilter(kCritKoordinate), 0);
   SetArgs({{"32575800", "32575899"}});
-  EXPECT_EQ(part.MatchFilter(9), 1);
-  EXPECT_EQ(part.MatchFilter(16), 0);
+  EXPECT_EQ(part.MatchFilter(kCritNumBez), 1);
+  EXPECT_EQ(part.MatchFilter(kCritArtGeom), 0);
   SetArgs({{"32575813", "32575899"}});
-  EXPECT_EQ(part.MatchFilter(9), 0);
+  EXPECT_EQ(part.MatchFilter(kCritNumBez), 0);
 }
 
 TEST_F(LinePartsTest, EndPointShowsKindOfGeometryText) {
@@ -123,11 +123,11 @@ TEST_F(LinePartsTest, KindOfGeometryCriterionIsExactAndCaseSensitive) {
   int error = -1;
   CUlob1000Part part(error);
   SetArgs({{"9A", "9z"}});
-  EXPECT_EQ(part.MatchFilter(16), 0);
+  EXPECT_EQ(part.MatchFilter(kCritArtGeom), 0);
   SetArgs({{"9", "9z"}});
-  EXPECT_EQ(part.MatchFilter(16), 0);
+  EXPECT_EQ(part.MatchFilter(kCritArtGeom), 0);
   SetArgs({{"9a", ""}});
-  EXPECT_EQ(part.MatchFilter(16), 1);
+  EXPECT_EQ(part.MatchFilter(kCritArtGeom), 1);
 }
 
 TEST_F(LinePartsTest, SplineMarkerHasNoPoint) {
@@ -141,7 +141,7 @@ TEST_F(LinePartsTest, SplineMarkerHasNoPoint) {
   EXPECT_EQ(part.GetPoint(x, y), 1);
   EXPECT_EQ(x, 7.0);
   g_coordWindow = {-1e9, -1e9, 1e9, 1e9};
-  EXPECT_EQ(part.MatchFilter(8), 0);
+  EXPECT_EQ(part.MatchFilter(kCritKoordinate), 0);
   EXPECT_EQ(part.FillDetail(), 1);
   ExpectRow(0, "ULOB1200", "Art des Splines", "");
   ExpectRow(1, "DLOB1201", "Art des Splines:", CP("3 (2 Stützpunkte im Kurvenauslauf des Endpunktes)"));

@@ -71,11 +71,11 @@ TEST_F(ObjectFunctionPartTest, ObjectTypeCriterionIsCaseSensitiveEquality) {
   int error = -1;
   CUlob2000Part part(error, 5);
   SetArgs({{"f", "f"}});
-  EXPECT_EQ(part.MatchFilter(12), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjTyp), 0);
   SetArgs({{"A", "Z"}});  // the upper end is not used
-  EXPECT_EQ(part.MatchFilter(12), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjTyp), 0);
   SetArgs({{"F", ""}});
-  EXPECT_EQ(part.MatchFilter(12), 1);
+  EXPECT_EQ(part.MatchFilter(kCritObjTyp), 1);
 }
 
 TEST_F(ObjectFunctionPartTest, CurrencyRangeOfAllTwoDigitValuesMatchesEveryCurrency) {
@@ -84,7 +84,7 @@ TEST_F(ObjectFunctionPartTest, CurrencyRangeOfAllTwoDigitValuesMatchesEveryCurre
     Parse("001" "3101" + currency + "F" "D000AB1" "DK" "950101" "1");
     int error = -1;
     CUlob2000Part part(error, 5);
-    EXPECT_EQ(part.MatchFilter(14), 1) << currency;
+    EXPECT_EQ(part.MatchFilter(kCritAktualitaet), 1) << currency;
   }
 }
 
@@ -93,11 +93,11 @@ TEST_F(ObjectFunctionPartTest, ModelTypeCriterionOnlyForFullVariant) {
   Parse(kFull);
   int error = -1;
   CUlob2000Part full(error, 5);
-  EXPECT_EQ(full.MatchFilter(15), 1);
+  EXPECT_EQ(full.MatchFilter(kCritKartentyp), 1);
   SetArgs({{"", "zz"}});  // would match even an empty field
   Parse(kAlk);
   CUlob2000Part alk(error, 9);
-  EXPECT_EQ(alk.MatchFilter(15), 0);
+  EXPECT_EQ(alk.MatchFilter(kCritKartentyp), 0);
 }
 
 TEST_F(ObjectFunctionPartTest, LayerKindAndNumberCriteria) {
@@ -105,18 +105,18 @@ TEST_F(ObjectFunctionPartTest, LayerKindAndNumberCriteria) {
   int error = -1;
   CUlob2000Part part(error, 5);
   SetArgs({{"001", "001"}});
-  EXPECT_EQ(part.MatchFilter(10), 1);
+  EXPECT_EQ(part.MatchFilter(kCritFolie), 1);
   SetArgs({{"3100", "3199"}});
-  EXPECT_EQ(part.MatchFilter(11), 1);
+  EXPECT_EQ(part.MatchFilter(kCritObjArt), 1);
   SetArgs({{"5101", "5101"}});
-  EXPECT_EQ(part.MatchFilter(11), 0);
-  EXPECT_EQ(part.MatchFilter(111), 1);
+  EXPECT_EQ(part.MatchFilter(kCritObjArt), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjArtOhneDarstellung), 1);
   SetArgs({{"d000ab0", "d000ab9"}});
-  EXPECT_EQ(part.MatchFilter(13), 1);
+  EXPECT_EQ(part.MatchFilter(kCritObjNr), 1);
   SetArgs({{"X000AB1", "X000AB1"}});
-  EXPECT_EQ(part.MatchFilter(13), 0);
-  EXPECT_EQ(part.MatchFilter(113), 1);
-  EXPECT_EQ(part.MatchFilter(9), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjNr), 0);
+  EXPECT_EQ(part.MatchFilter(kCritObjNrOhneDatenbank), 1);
+  EXPECT_EQ(part.MatchFilter(kCritNumBez), 0);
 }
 
 }  // namespace

@@ -281,18 +281,18 @@ TEST_F(PointRecordPartsFilter, Ulpu0000CriteriaTestTheirOwnFields) {
   CUlpu0000Part part(error);
   ASSERT_EQ(0, error);
   SetArgs({{"01234567", "01234567"}});
-  EXPECT_EQ(1, part.MatchFilter(9));
+  EXPECT_EQ(1, part.MatchFilter(kCritNumBez));
   SetArgs({{"NO", "NO"}});
-  EXPECT_EQ(1, part.MatchFilter(14));
+  EXPECT_EQ(1, part.MatchFilter(kCritAktualitaet));
   SetArgs({{"8", "8"}});
-  EXPECT_EQ(1, part.MatchFilter(20));
-  EXPECT_EQ(0, part.MatchFilter(21));
+  EXPECT_EQ(1, part.MatchFilter(kCritPktArt));
+  EXPECT_EQ(0, part.MatchFilter(kCritPktStatus));
   SetArgs({{"F", "F"}});
-  EXPECT_EQ(1, part.MatchFilter(21));
-  EXPECT_EQ(0, part.MatchFilter(20));
+  EXPECT_EQ(1, part.MatchFilter(kCritPktStatus));
+  EXPECT_EQ(0, part.MatchFilter(kCritPktArt));
   SetArgs({{"9ABCD", "9ABCD"}});
-  EXPECT_EQ(1, part.MatchFilter(22));
-  EXPECT_EQ(0, part.MatchFilter(9));
+  EXPECT_EQ(1, part.MatchFilter(kCritPktNr));
+  EXPECT_EQ(0, part.MatchFilter(kCritNumBez));
 }
 
 TEST_F(PointRecordPartsFilter, StatusRangeComparesText) {
@@ -301,7 +301,7 @@ TEST_F(PointRecordPartsFilter, StatusRangeComparesText) {
     Parse(status + std::string(31, '0'));
     int error = -1;
     CUlpu3000Part part(error);
-    return part.MatchFilter(23);
+    return part.MatchFilter(kCritHlspStatus);
   };
   EXPECT_EQ(1, heightStatus("125"));
   EXPECT_EQ(0, heightStatus("131"));
@@ -318,8 +318,8 @@ TEST_F(PointRecordPartsFilter, EachPartAnswersOnlyItsCriteria) {
     return AnsweredCriteria(*part);
   };
   const std::vector<int> none;
-  const std::vector<int> status = {23};
-  EXPECT_EQ((std::vector<int>{9, 14, 20, 21, 22}),
+  const std::vector<int> status = {kCritHlspStatus};
+  EXPECT_EQ((std::vector<int>{kCritNumBez, kCritAktualitaet, kCritPktArt, kCritPktStatus, kCritPktNr}),
             answered([](int& e) { return std::make_unique<CUlpu0000Part>(e); }));
   EXPECT_EQ(none, answered([](int& e) { return std::make_unique<CUlpu1000Part>(e); }));
   EXPECT_EQ(status, answered([](int& e) { return std::make_unique<CUlpu2000Part>(e); }));

@@ -97,7 +97,7 @@ TEST_F(Dispatch, ModelTypeIsNeverAskedOfTheAlkObjectFunction) {
   Add(Object(false));
   Add(Object(true));
   Args({{"00", "zz"}});
-  g_store.ApplyFilterCriterion(15, 0, 0);
+  g_store.ApplyFilterCriterion(kCritKartentyp, 0, 0);
   EXPECT_EQ(g_filterCount, 1);
   EXPECT_EQ(g_store.IsInFilterSet(0), 1);
   EXPECT_EQ(g_store.IsInFilterSet(1), 0);
@@ -113,21 +113,22 @@ TEST_F(Dispatch, OnlyTheFirstSearchCriterionIsAsked) {
   g_parsePos = 0;
   record.m_parts.push_back(std::make_unique<CSuchkriteriumPart>(error, 0));
   Args({{"DLOB2101", "DLOB2101"}});
-  EXPECT_EQ(record.MatchFilter(6), 0);
+  EXPECT_EQ(record.MatchFilter(kCritSuchkrit), 0);
   Args({{"DLOB2005", "DLOB2005"}});
-  EXPECT_EQ(record.MatchFilter(6), 1);
+  EXPECT_EQ(record.MatchFilter(kCritSuchkrit), 1);
   EXPECT_EQ(record.m_inFilter, 1);
 }
 
 TEST_F(Dispatch, WithoutArgumentsOnlyTheFaultyRecordCriterionMatches) {
   Add(Object(false), 1, 0, 4);
   ResetFilterValues();
-  for (int c = 0; c <= 24; ++c) {
+  for (const FilterCriterionInfo& c : kFilterTable) {
+    if (c.code == kCritFehler) continue;
     g_store.ClearFilterSet();
-    g_store.ApplyFilterCriterion(c, 0, 0);
-    EXPECT_EQ(g_filterCount, 0) << "criterion " << c;
+    g_store.ApplyFilterCriterion(c.code, 0, 0);
+    EXPECT_EQ(g_filterCount, 0) << "criterion " << c.code;
   }
-  g_store.ApplyFilterCriterion(25, 0, 0);
+  g_store.ApplyFilterCriterion(kCritFehler, 0, 0);
   EXPECT_EQ(g_filterCount, 1);
 }
 
@@ -143,31 +144,31 @@ TEST_F(Dispatch, RecordLevelCriteria) {
     for (int i = 0; i < g_store.GetRecordCount(); ++i) members += g_store.IsInFilterSet(i) ? '1' : '0';
     return members;
   };
-  EXPECT_EQ(run(0, {{"01", "01"}}), "011");
-  EXPECT_EQ(run(1, {{"15", "30"}}), "011");
-  EXPECT_EQ(run(3, {{"BINF", "BINF"}}), "001");
-  EXPECT_EQ(run(4, {{"ULO8ALK ", ""}}), "010");
-  EXPECT_EQ(run(5, {{"ULO20ALK", ""}}), "010");
-  EXPECT_EQ(run(10, {{"001", "001"}}), "110");
-  EXPECT_EQ(run(12, {{"F", ""}}), "110");
-  EXPECT_EQ(run(24, {{"Stra\xDF" "e", ""}}), "001");
-  EXPECT_EQ(run(24, {{"STRA", ""}}), "000");
-  EXPECT_EQ(run(124, {{"stra\xDF" "e", ""}}), "001");
+  EXPECT_EQ(run(kCritDatei, {{"01", "01"}}), "011");
+  EXPECT_EQ(run(kCritZeile, {{"15", "30"}}), "011");
+  EXPECT_EQ(run(kCritOpSchluessel, {{"BINF", "BINF"}}), "001");
+  EXPECT_EQ(run(kCritInfoName, {{"ULO8ALK ", ""}}), "010");
+  EXPECT_EQ(run(kCritAggregat, {{"ULO20ALK", ""}}), "010");
+  EXPECT_EQ(run(kCritFolie, {{"001", "001"}}), "110");
+  EXPECT_EQ(run(kCritObjTyp, {{"F", ""}}), "110");
+  EXPECT_EQ(run(kCritText, {{"Stra\xDF" "e", ""}}), "001");
+  EXPECT_EQ(run(kCritText, {{"STRA", ""}}), "000");
+  EXPECT_EQ(run(kCritTextOhneGrossKlein, {{"stra\xDF" "e", ""}}), "001");
   EXPECT_EQ(g_filterFrom[0], "STRA\xDF" "E");  // the values stay converted
-  EXPECT_EQ(run(7, {{"0001", "0001"}}), "111");
-  EXPECT_EQ(run(99, {{"0", "z"}}), "000");
+  EXPECT_EQ(run(kCritWhFaktor, {{"0001", "0001"}}), "111");
+  EXPECT_EQ(run(-1, {{"0", "z"}}), "000");  // no criterion has this code
 }
 
 TEST_F(Dispatch, RefiningAnEmptySetTestsNothing) {
   Add(Object(false));
   Add(Object(true));
   Args({{"000", "zzz"}});
-  g_store.ApplyFilterCriterion(10, 1, 0);
+  g_store.ApplyFilterCriterion(kCritFolie, 1, 0);
   EXPECT_EQ(g_filterCount, 0);
-  g_store.ApplyFilterCriterion(10, 0, 0);
+  g_store.ApplyFilterCriterion(kCritFolie, 0, 0);
   EXPECT_EQ(g_filterCount, 2);
   Args({{"F", ""}});
-  g_store.ApplyFilterCriterion(3, 1, 0);  // no record has the key "F": refining empties the set
+  g_store.ApplyFilterCriterion(kCritOpSchluessel, 1, 0);  // no record has the key "F": refining empties the set
   EXPECT_EQ(g_filterCount, 0);
 }
 
@@ -176,10 +177,10 @@ TEST_F(Dispatch, NegatedExtendAddsNonMatchesAndKeepsMembers) {
   Add(Object(true), 2);
   Add(Line("BINF", "ULOTEX  ", "0001" + std::string(18, 't')), 3);
   Args({{"1", "1"}});
-  g_store.ApplyFilterCriterion(1, 0, 0);
+  g_store.ApplyFilterCriterion(kCritZeile, 0, 0);
   ASSERT_EQ(g_filterCount, 1);
   Args({{"ULOTEX  ", ""}});
-  g_store.ApplyFilterCriterion(4, 0, 1);
+  g_store.ApplyFilterCriterion(kCritInfoName, 0, 1);
   EXPECT_EQ(g_filterCount, 2);
   EXPECT_EQ(g_store.IsInFilterSet(0), 1);
   EXPECT_EQ(g_store.IsInFilterSet(1), 1);
@@ -192,7 +193,7 @@ TEST_F(Dispatch, NegatedExtendAddsNonMatchesAndKeepsMembers) {
 TEST_F(Dispatch, DeletingOutsideTheFilterSetKeepsTheMembersInOrder) {
   for (int k = 1; k <= 5; ++k) Add(Object(k % 2 == 0), k);
   Args({{"2", "2"}, {"5", "5"}});
-  g_store.ApplyFilterCriterion(1, 0, 0);
+  g_store.ApplyFilterCriterion(kCritZeile, 0, 0);
   g_store.DeleteRecordsOutsideFilterSet();
   ASSERT_EQ(g_store.GetRecordCount(), 2);
   EXPECT_EQ(g_store.GetLineNumber(0), 2);

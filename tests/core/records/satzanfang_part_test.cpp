@@ -82,10 +82,10 @@ TEST_F(SatzanfangPartFilter, RecordNumberAnswersCriterionTwo) {
   CSatzanfangPart part(error);
 
   SetArgs({{"000040", "000049"}});
-  EXPECT_EQ(part.MatchFilter(2), 1);
+  EXPECT_EQ(part.MatchFilter(kCritSatzNr), 1);
   SetArgs({{"000043", "000049"}});
-  EXPECT_EQ(part.MatchFilter(2), 0);
+  EXPECT_EQ(part.MatchFilter(kCritSatzNr), 0);
   // The record number is the only field asked: its operation key and name do not count.
   SetArgs({{"FEIN", "FEIN"}});
-  EXPECT_EQ(part.MatchFilter(2), 0);
+  EXPECT_EQ(part.MatchFilter(kCritSatzNr), 0);
 }

@@ -225,9 +225,9 @@ TEST_F(SuchkriteriumPartPoint, DistrictAndCoordinateGiveThePoint) {
   EXPECT_DOUBLE_EQ(p.part->m_y, 5623789.012);
 
   g_coordWindow = {3546000.0, 5623000.0, 3547000.0, 5624000.0};
-  EXPECT_EQ(p.part->MatchFilter(8), 1);
+  EXPECT_EQ(p.part->MatchFilter(kCritKoordinate), 1);
   g_coordWindow = {3546200.0, 5623000.0, 3547000.0, 5624000.0};
-  EXPECT_EQ(p.part->MatchFilter(8), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritKoordinate), 0);
 }
 
 TEST_F(SuchkriteriumPartPoint, WithoutBothKeysThereIsNoPoint) {
@@ -237,12 +237,12 @@ TEST_F(SuchkriteriumPartPoint, WithoutBothKeysThereIsNoPoint) {
   EXPECT_EQ(p.part->m_x, -9999999.9999);
   EXPECT_EQ(p.part->m_y, -9999999.9999);
   // Even a window around the initial values does not select a criterion without coordinates.
-  EXPECT_EQ(p.part->MatchFilter(8), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritKoordinate), 0);
 
   p = ParseBehindHeader(Item("AS", "DLPU0001", "35564623") + Item("AN", "DLOB0002", "123456789012"));
   ASSERT_EQ(p.error, 0);
   EXPECT_EQ(p.part->m_x, -9999999.9999);
-  EXPECT_EQ(p.part->MatchFilter(8), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritKoordinate), 0);
 }
 
 TEST_F(SuchkriteriumPartPoint, AnErrorLeavesThePointUndecoded) {
@@ -250,7 +250,7 @@ TEST_F(SuchkriteriumPartPoint, AnErrorLeavesThePointUndecoded) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB0001", "35564623") + Item("AN", "DLOB0002", "123456789012") + "X");
   EXPECT_EQ(p.error, 250);
   EXPECT_EQ(p.part->m_x, -9999999.9999);
-  EXPECT_EQ(p.part->MatchFilter(8), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritKoordinate), 0);
 }
 
 // ---- Filter criteria ------------------------------------------------------------------------
@@ -258,13 +258,13 @@ TEST_F(SuchkriteriumPartPoint, AnErrorLeavesThePointUndecoded) {
 TEST_F(SuchkriteriumPartFilter, CriterionSixAsksForAPresentKey) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2006", "12"));
   SetArgs({{"DLOB2005"}, {"DLOB2006"}});
-  EXPECT_EQ(p.part->MatchFilter(6), 1);
+  EXPECT_EQ(p.part->MatchFilter(kCritSuchkrit), 1);
   SetArgs({{"DLOB2005"}});
-  EXPECT_EQ(p.part->MatchFilter(6), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritSuchkrit), 0);
   SetArgs({{"dlob2006"}, {"DLOB2006 "}, {"????????"}});
-  EXPECT_EQ(p.part->MatchFilter(6), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritSuchkrit), 0);
   SetArgs({});
-  EXPECT_EQ(p.part->MatchFilter(6), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritSuchkrit), 0);
 }
 
 // Each key's value, filtered with a range that covers exactly that value, is found by exactly the
@@ -276,24 +276,32 @@ TEST_F(SuchkriteriumPartFilter, EachCriterionAsksItsSlot) {
     std::set<int> criteria;
   };
   const Case cases[] = {
-      {"DLOB0001", "35564623", {9}},      {"DLPU0001", "35564623", {9}},
-      {"DLOB2005", "1234567", {13, 113}}, {"DLTA0001", "1234567", {13, 113}},
-      {"DLOB2003", "07", {14}},           {"DLTA0004", "07", {14}},
-      {"DLPU0007", "07", {14}},           {"DLOB2006", "MT", {15}},
-      {"DLOB2101", "BI", {17}},           {"DLTA1001", "A123", {19}},
-      {"DLPU0002", "3", {20}},            {"DLPU0003", "00042", {22}},
-      {"DLPU2001", "100", {23}},          {"DLPU3001", "100", {23}},
-      {"DLPU4001", "100", {23}},          {"DLPU7001", "100", {23}},
-      {"DLPU5001", "1", {}},              {"DLOBJTNR", "001", {}},
+      {"DLOB0001", "35564623", {kCritNumBez}},
+      {"DLPU0001", "35564623", {kCritNumBez}},
+      {"DLOB2005", "1234567", {kCritObjNr, kCritObjNrOhneDatenbank}},
+      {"DLTA0001", "1234567", {kCritObjNr, kCritObjNrOhneDatenbank}},
+      {"DLOB2003", "07", {kCritAktualitaet}},
+      {"DLTA0004", "07", {kCritAktualitaet}},
+      {"DLPU0007", "07", {kCritAktualitaet}},
+      {"DLOB2006", "MT", {kCritKartentyp}},
+      {"DLOB2101", "BI", {kCritArtBesInfo}},
+      {"DLTA1001", "A123", {kCritAttribut}},
+      {"DLPU0002", "3", {kCritPktArt}},
+      {"DLPU0003", "00042", {kCritPktNr}},
+      {"DLPU2001", "100", {kCritHlspStatus}},
+      {"DLPU3001", "100", {kCritHlspStatus}},
+      {"DLPU4001", "100", {kCritHlspStatus}},
+      {"DLPU7001", "100", {kCritHlspStatus}},
+      {"DLPU5001", "1", {}},
+      {"DLOBJTNR", "001", {}},
   };
-  const int asked[] = {2, 6, 7, 8, 9, 10, 11, 12, 13, 113, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 124};
   for (const Case& c : cases) {
     Parsed p = ParseBehindHeader(Item("AS", c.key, c.value));
     ASSERT_EQ(p.error, 0) << c.key;
     SetArgs({{c.value, c.value}});
-    for (int criterion : asked) {
-      EXPECT_EQ(p.part->MatchFilter(criterion), c.criteria.count(criterion) ? 1 : 0)
-          << c.key << " criterion " << criterion;
+    for (const FilterCriterionInfo& criterion : kFilterTable) {
+      EXPECT_EQ(p.part->MatchFilter(criterion.code), c.criteria.count(criterion.code) ? 1 : 0)
+          << c.key << " criterion " << criterion.code;
     }
   }
 }
@@ -301,21 +309,21 @@ TEST_F(SuchkriteriumPartFilter, EachCriterionAsksItsSlot) {
 TEST_F(SuchkriteriumPartFilter, TailCriterionComparesLastSixCharacters) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2005", "9234567"));
   SetArgs({{"0234560", "0234569"}});
-  EXPECT_EQ(p.part->MatchFilter(113), 1);
-  EXPECT_EQ(p.part->MatchFilter(13), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritObjNrOhneDatenbank), 1);
+  EXPECT_EQ(p.part->MatchFilter(kCritObjNr), 0);
 }
 
 TEST_F(SuchkriteriumPartFilter, AbsentSlotsTakePartWithTilde) {
   Parsed p = ParseBehindHeader(Item("AS", "DLOB2006", "12"));
   SetArgs({{"~", "~"}});
-  EXPECT_EQ(p.part->MatchFilter(13), 1);
-  EXPECT_EQ(p.part->MatchFilter(23), 1);
-  EXPECT_EQ(p.part->MatchFilter(9), 1);
-  EXPECT_EQ(p.part->MatchFilter(15), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritObjNr), 1);
+  EXPECT_EQ(p.part->MatchFilter(kCritHlspStatus), 1);
+  EXPECT_EQ(p.part->MatchFilter(kCritNumBez), 1);
+  EXPECT_EQ(p.part->MatchFilter(kCritKartentyp), 0);
   // "~" sorts behind letters and digits, so an ordinary range leaves absent slots out.
   SetArgs({{"000", "zzz"}});
-  EXPECT_EQ(p.part->MatchFilter(13), 0);
-  EXPECT_EQ(p.part->MatchFilter(15), 1);
+  EXPECT_EQ(p.part->MatchFilter(kCritObjNr), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritKartentyp), 1);
 }
 
 TEST_F(SuchkriteriumPartFilter, StatusCriterionTriesAllFourSlots) {
@@ -324,8 +332,8 @@ TEST_F(SuchkriteriumPartFilter, StatusCriterionTriesAllFourSlots) {
   ASSERT_EQ(p.error, 0);
   for (const char* status : {"100", "200", "300", "400"}) {
     SetArgs({{status, status}});
-    EXPECT_EQ(p.part->MatchFilter(23), 1) << status;
+    EXPECT_EQ(p.part->MatchFilter(kCritHlspStatus), 1) << status;
   }
   SetArgs({{"500", "999"}});
-  EXPECT_EQ(p.part->MatchFilter(23), 0);
+  EXPECT_EQ(p.part->MatchFilter(kCritHlspStatus), 0);
 }

@@ -362,8 +362,8 @@ TEST_F(SpecialInfoPartTest, FachkennungFilterOnlyForNameKinds) {
 TEST_F(SpecialInfoPartTest, UnlistedCriteriaNeverMatch) {
   SetArgs({{"", "zzzzzzzz"}});
   const std::string agg = Aggregate("21", "", "53");
-  EXPECT_EQ(Match(agg, 15), 1);
-  for (int c : {0, 5, 8, 9, 10, 12, 13, 24, 25}) EXPECT_EQ(Match(agg, c), 0) << c;
+  EXPECT_EQ(Match(agg, kCritKartentyp), 1);
+  for (int c : {kCritDatei, kCritAggregat, kCritKoordinate, kCritNumBez, kCritFolie, kCritObjTyp, kCritObjNr, kCritText, kCritFehler}) EXPECT_EQ(Match(agg, c), 0) << c;
 }
 
 }  // namespace

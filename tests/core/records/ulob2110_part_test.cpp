@@ -71,7 +71,7 @@ TEST_F(SpecialInfoPointPartTest, TooShortRecordGives107AndNoPoint) {
   EXPECT_EQ(y, 8);
   EXPECT_EQ(part.GetDirectionAngle(), 0.0);
   g_coordWindow = {-1, -1, 1, 1};
-  EXPECT_EQ(part.MatchFilter(8), 0);
+  EXPECT_EQ(part.MatchFilter(kCritKoordinate), 0);
 }
 
 TEST_F(SpecialInfoPointPartTest, AngleFieldCarriesDirectionNotPoint) {
@@ -218,23 +218,23 @@ TEST_F(SpecialInfoPointPartTest, CoordinateWindowOnlyForPoints) {
   g_coordWindow = {0.0, -1.0, 10.0, 1.0};  // holds (3, 0)
   std::unique_ptr<CUlob2110Part> part;
   Parse(kSpline3, "15", part);
-  EXPECT_EQ(part->MatchFilter(8), 1);
+  EXPECT_EQ(part->MatchFilter(kCritKoordinate), 1);
   Parse(kSpline3, "41", part);
-  EXPECT_EQ(part->MatchFilter(8), 0);
+  EXPECT_EQ(part->MatchFilter(kCritKoordinate), 0);
   Parse(kSignedField, "11", part);
-  EXPECT_EQ(part->MatchFilter(8), 0);
+  EXPECT_EQ(part->MatchFilter(kCritKoordinate), 0);
   g_coordWindow = {123456.789, -987654.321, 123456.789, -987654.321};
-  EXPECT_EQ(part->MatchFilter(8), 1);
+  EXPECT_EQ(part->MatchFilter(kCritKoordinate), 1);
 }
 
 TEST_F(SpecialInfoPointPartTest, NumberingDistrictRangeOnFirstEightCharacters) {
   SetArgs({{"32455600", "32455699"}});
   std::unique_ptr<CUlob2110Part> part;
   Parse(kDistrictField, "11", part);
-  EXPECT_EQ(part->MatchFilter(9), 1);
-  EXPECT_EQ(part->MatchFilter(16), 0);
+  EXPECT_EQ(part->MatchFilter(kCritNumBez), 1);
+  EXPECT_EQ(part->MatchFilter(kCritArtGeom), 0);
   Parse("32455700901234567890", "11", part);
-  EXPECT_EQ(part->MatchFilter(9), 0);
+  EXPECT_EQ(part->MatchFilter(kCritNumBez), 0);
 }
 
 }  // namespace

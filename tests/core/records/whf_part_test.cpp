@@ -54,9 +54,9 @@ TEST(WhfPart, CriterionSevenIsARangeTestOnTheFourDigits) {
   g_filterFrom[0] = "0002";
   g_filterTo[0] = "0005";
   g_filterArgCount = 1;
-  EXPECT_EQ(p.MatchFilter(7), 1);
-  EXPECT_EQ(p.MatchFilter(8), 0);
+  EXPECT_EQ(p.MatchFilter(kCritWhFaktor), 1);
+  EXPECT_EQ(p.MatchFilter(kCritKoordinate), 0);
   g_filterFrom[0] = "0010";
   g_filterTo[0] = "0010";
-  EXPECT_EQ(p.MatchFilter(7), 0);
+  EXPECT_EQ(p.MatchFilter(kCritWhFaktor), 0);
 }

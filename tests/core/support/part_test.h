@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "records/edbs_part.h"
+#include "records/filter_table.h"
 #include "records/filter_values.h"
 
 namespace part_test {
@@ -93,13 +94,11 @@ class PartTest : public ::testing::Test {
   // The criteria a part answers while the filter accepts every text and every point.
   template <class P>
   static std::vector<int> AnsweredCriteria(const P& part) {
-    static constexpr std::array kAllCriteria = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,  13,  14,
-                                                15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 111, 113, 124};
     SetArgs({{"", std::string(300, '\xff')}});
     g_coordWindow = {-1e12, -1e12, 1e12, 1e12};
     std::vector<int> answered;
-    for (int c : kAllCriteria) {
-      if (part.MatchFilter(c) == 1) answered.push_back(c);
+    for (const FilterCriterionInfo& c : kFilterTable) {
+      if (part.MatchFilter(c.code) == 1) answered.push_back(c.code);
     }
     return answered;
   }

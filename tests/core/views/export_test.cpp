@@ -126,7 +126,7 @@ TEST_F(Export, FilterSetRestrictsTheBlocks) {
   g_filterFrom[0] = "2";
   g_filterTo[0] = "4";
   g_filterArgCount = 1;
-  g_store.ApplyFilterCriterion(1, 0, 0);
+  g_store.ApplyFilterCriterion(kCritZeile, 0, 0);
   ASSERT_EQ(g_filterCount, 3);
   const std::string text = ReadableExportText(false);
   std::size_t blocks = 0;
