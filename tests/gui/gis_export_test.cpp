@@ -2,6 +2,7 @@
 // and the message with the counts.
 
 #include <QAction>
+#include <QFile>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "edbs_view.h"
 #include "gis_export_dialog.h"
 #include "gui_test_support.h"
+#include "help_window.h"
 #include "main_frame.h"
 #include "qt_services.h"
 #include "qtext.h"
@@ -176,6 +178,23 @@ class GisExportTest : public QObject {
     QCOMPARE(Child<QLabel>(dialog, CGisExportDialog::IDC_GIS_CRS_NAME)->text(), QStringLiteral("bitte einen EPSG-Code eingeben"));
     Child<QPushButton>(dialog, CGisExportDialog::IDC_HELP)->click();
     QCOMPARE(m_services->help.topics, std::vector<int>{0x20000 + 170});
+  }
+
+  void HelpPageHasAnAnchorForEveryControl() {
+    const QUrl page = HelpTopicUrl(0x20000 + CGisExportDialog::kDialogId);
+    QCOMPARE(page, QUrl(QStringLiteral("qrc:/help/gisexport.html")));
+    QFile file(QLatin1Char(':') + page.path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray html = file.readAll();
+    for (int control = CGisExportDialog::IDC_GIS_AUSGABE; control <= CGisExportDialog::IDC_HELP; ++control) {
+      const QUrl url = HelpTopicUrl(0x50000 + control);
+      QCOMPARE(url.fragment(), QStringLiteral("ctl%1").arg(control));
+      QVERIFY2(html.contains("name=\"ctl" + QByteArray::number(control) + "\""), qPrintable(url.toString()));
+    }
+    QtHelp help;
+    help.ShowTopic(0x20000 + CGisExportDialog::kDialogId);
+    help.Window()->resize(700, 800);
+    guitest::SaveShot(*help.Window(), QStringLiteral("gis_export_help"));
   }
 
   void SaveDialogTakesTheExtensionOfTheChosenFilter() {
