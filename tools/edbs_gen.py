@@ -6,6 +6,8 @@
                                    N synthetic object records between an order header and an end
                                    record, with lines, functions, objects, texts and points
   edbs_gen.py gis OUTDIR           the small files of the GIS export tests (tests/core/data/gis)
+  edbs_gen.py parcels N OUT        N square parcels in a grid, every side stored once per parcel
+                                   as real deliveries do (the GIS export benchmark)
 """
 import random
 import sys
@@ -351,6 +353,17 @@ def gis_files():
     return files
 
 
+def parcels(n):
+    f = GisFile()
+    columns = max(1, int(n ** 0.5))
+    for k in range(n):
+        x, y = 20 * (k % columns), 20 * (k // columns)
+        number = "P%06d" % k
+        f.ring([(x, y), (x + 20, y), (x + 20, y + 20), (x, y + 20)], left=number)
+        f.parcel((x + 10, y + 10), number, "FS144093001%05d00000" % (k % 100000))
+    return f.done()
+
+
 def write(lines, path, crlf=False):
     end = "\r\n" if crlf else "\n"
     with open(path, "wb") as f:
@@ -363,6 +376,8 @@ def main(argv):
         write(example(), argv[1])
     elif len(argv) >= 3 and argv[0] == "objects":
         write(objects(int(argv[1])), argv[2], crlf="--crlf" in argv)
+    elif len(argv) >= 3 and argv[0] == "parcels":
+        write(parcels(int(argv[1])), argv[2])
     elif len(argv) >= 2 and argv[0] == "gis":
         for name, lines in gis_files().items():
             write(lines, "%s/%s.edbs" % (argv[1], name))

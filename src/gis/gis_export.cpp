@@ -36,9 +36,12 @@ GisExportResult ExportGis(const GisExportRequest& request, const Progress& progr
     return result;
   }
   if (progress) progress(0);
-  const SourceData source = ReadStore();
-  if (progress) progress(kReadShare);
-  const GisData data = BuildFeatures(source, IsValidArea, Scaled(progress, kReadShare, kAssembleShare));
+  // What was read is let go before the writing starts.
+  const GisData data = [&progress] {
+    const SourceData source = ReadStore();
+    if (progress) progress(kReadShare);
+    return BuildFeatures(source, IsValidArea, Scaled(progress, kReadShare, kAssembleShare));
+  }();
   const WriteResult written = WriteGisData(data, {request.path, result.sourceEpsg, result.targetEpsg},
                                            Scaled(progress, kReadShare + kAssembleShare, 100 - kReadShare - kAssembleShare));
   for (std::size_t k = 0; k < data.layers.size(); ++k) result.counts[k] = data.layers[k].size();
