@@ -163,22 +163,38 @@ std::unique_ptr<OGRMultiPolygon> OgrMultiPolygon(const MultiPolygon& polygons) {
   return multi;
 }
 
+std::unique_ptr<OGRLineString> OgrLineString(const Polyline& line) {
+  auto ls = std::make_unique<OGRLineString>();
+  ls->setNumPoints(static_cast<int>(line.size()), FALSE);
+  for (std::size_t k = 0; k < line.size(); ++k) ls->setPoint(static_cast<int>(k), line[k].x, line[k].y);
+  return ls;
+}
+
 // The OGR geometries of a feature: one, or one point per loose point.
 std::vector<std::unique_ptr<OGRGeometry>> OgrGeometries(const Geometry& geometry) {
   std::vector<std::unique_ptr<OGRGeometry>> out;
   if (const auto* point = std::get_if<Point2>(&geometry)) {
     out.push_back(std::make_unique<OGRPoint>(point->x, point->y));
   } else if (const auto* line = std::get_if<Polyline>(&geometry)) {
-    auto ls = std::make_unique<OGRLineString>();
-    ls->setNumPoints(static_cast<int>(line->size()), FALSE);
-    for (std::size_t k = 0; k < line->size(); ++k) ls->setPoint(static_cast<int>(k), (*line)[k].x, (*line)[k].y);
-    out.push_back(std::move(ls));
+    out.push_back(OgrLineString(*line));
   } else if (const auto* areas = std::get_if<MultiPolygon>(&geometry)) {
     out.push_back(OgrMultiPolygon(*areas));
   } else if (const auto* set = std::get_if<PointSet>(&geometry)) {
     for (const Point2& p : set->points) out.push_back(std::make_unique<OGRPoint>(p.x, p.y));
   }
   return out;
+}
+
+// Areas go into a drawing as their closed rings: a DXF polygon is a hatch, filled solid.
+std::vector<std::unique_ptr<OGRGeometry>> DxfGeometries(const Geometry& geometry) {
+  const auto* areas = std::get_if<MultiPolygon>(&geometry);
+  if (areas == nullptr) return OgrGeometries(geometry);
+  std::vector<std::unique_ptr<OGRGeometry>> rings;
+  for (const Polygon& p : *areas) {
+    rings.push_back(OgrLineString(p.shell));
+    for (const Ring& hole : p.holes) rings.push_back(OgrLineString(hole));
+  }
+  return rings;
 }
 
 class Writer {
@@ -312,7 +328,7 @@ class Writer {
     if (layer == nullptr) return Fail("Die Zeichnung kann nicht angelegt werden", message);
     for (const LayerDef& def : Layers()) {
       for (const Feature& feature : m_data.Layer(def.id)) {
-        for (auto& geometry : OgrGeometries(feature.geometry)) {
+        for (auto& geometry : DxfGeometries(feature.geometry)) {
           if (m_transform && geometry->transform(m_transform.get()) != OGRERR_NONE) {
             return Fail("Die Umrechnung der Koordinaten schlug fehl", message);
           }

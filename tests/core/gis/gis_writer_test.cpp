@@ -172,6 +172,20 @@ TEST_F(GisWriter, DxfCarriesTheLayersAsDrawingLayers) {
   EXPECT_EQ(perLayer, (std::map<std::string, int>{{"linien", 3}, {"fehler", 2}}));
 }
 
+TEST_F(GisWriter, DxfDrawsAreasAsTheirRingsNotAsFilledHatches) {
+  ASSERT_TRUE(Export(GisFile("hole"), "hole.dxf").ok);
+  Dataset ds = Open(m_dir.Path("hole.dxf"));
+  OGRLayer* entities = ds->GetLayer(0);
+  entities->SetAttributeFilter("Layer = 'flaechen'");
+  int rings = 0;
+  for (auto& f : *entities) {
+    EXPECT_EQ(wkbFlatten(f->GetGeometryRef()->getGeometryType()), wkbLineString);
+    EXPECT_TRUE(f->GetGeometryRef()->toLineString()->get_IsClosed());
+    ++rings;
+  }
+  EXPECT_EQ(rings, 3);  // the outer ring and the hole of one parcel, the parcel inside
+}
+
 TEST_F(GisWriter, ConversionWritesTheTargetSystem) {
   const auto result = Export(GisFile("square"), "utm.gpkg", 0, 25833);
   ASSERT_TRUE(result.ok) << result.message;
