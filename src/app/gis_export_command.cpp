@@ -4,8 +4,6 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 
-#include <filesystem>
-
 #include "gis/gis_export.h"
 #include "gis/gis_writer.h"
 #include "gis_export_dialog.h"
@@ -19,15 +17,17 @@ namespace {
 // The conversion asked for last, offered again while the program runs.
 int g_lastTargetEpsg = 0;
 
-bool Exists(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::exists(path, ec);
-}
-
-// A file or folder of that name is replaced only when the user agrees.
+// Files of an earlier export are replaced only when the user agrees.
 bool MayReplace(const std::string& path) {
-  if (!Exists(path) || std::filesystem::is_directory(path)) return true;
-  const QString question = QStringLiteral("Die Datei %1 existiert bereits.\nSoll sie ersetzt werden?").arg(PathToQString(path));
+  const std::vector<std::string> existing = gis::FilesToReplace(path);
+  if (existing.empty()) return true;
+  QString question = existing.size() == 1 ? QStringLiteral("Die Datei %1 existiert bereits.\nSoll sie ersetzt werden?")
+                                                .arg(PathToQString(existing.front()))
+                                          : QStringLiteral("Diese Dateien existieren bereits:\n");
+  if (existing.size() > 1) {
+    for (const std::string& file : existing) question += PathToQString(file) + QLatin1Char('\n');
+    question += QStringLiteral("Sollen sie ersetzt werden?");
+  }
   return edbs::Prompt().AskYesNo(ToCoreText(question)) == edbs::PromptAnswer::Yes;
 }
 
@@ -76,7 +76,7 @@ void RunGisExport(QWidget* parent) {
   CGisExportDialog dialog(output, gis::SuggestedEpsg(), g_lastTargetEpsg, parent);
   if (dialog.RunModal() != QDialog::Accepted) return;
   g_lastTargetEpsg = dialog.TargetEpsg();
-  if ((*format == gis::OutputFormat::kGeoPackage || *format == gis::OutputFormat::kDxf) && !MayReplace(path)) return;
+  if (!MayReplace(path)) return;
   const gis::GisExportResult result = WriteWithProgress({path, dialog.SourceEpsg(), dialog.TargetEpsg()}, parent);
   ShowResult(result, parent);
 }

@@ -384,6 +384,25 @@ std::optional<OutputFormat> FormatOfPath(std::string_view path) {
   return std::nullopt;
 }
 
+std::vector<std::string> FilesToReplace(std::string_view path) {
+  std::vector<std::string> existing;
+  const auto format = FormatOfPath(path);
+  if (!format) return existing;
+  std::error_code ec;
+  for (const Destination& d : Destinations(*format, std::string(path))) {
+    if (*format != OutputFormat::kShapefile) {
+      if (fs::is_regular_file(d.path, ec)) existing.push_back(d.path);
+      continue;
+    }
+    for (const LayerId id : d.layers) {
+      const bool spatial = LayerOf(id).geometry != GeometryType::kNone;
+      const fs::path file = fs::path(d.path) / (std::string(LayerOf(id).name) + (spatial ? ".shp" : ".dbf"));
+      if (fs::exists(file, ec)) existing.push_back(file.string());
+    }
+  }
+  return existing;
+}
+
 std::string_view FormatName(OutputFormat format) {
   switch (format) {
     case OutputFormat::kGeoPackage: return "GeoPackage";

@@ -20,6 +20,10 @@ enum class OutputFormat { kGeoPackage, kGeoJson, kShapefile, kDxf };
 std::optional<OutputFormat> FormatOfPath(std::string_view path);
 std::string_view FormatName(OutputFormat format);
 
+// The files an export to `path` writes that exist already and would be replaced (for shapefiles
+// the .shp or, for the layer without geometry, the .dbf of each layer).
+std::vector<std::string> FilesToReplace(std::string_view path);
+
 struct WriteRequest {
   std::string path;
   int sourceEpsg = 0;  // the reference system of the coordinates

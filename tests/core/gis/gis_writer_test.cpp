@@ -216,6 +216,19 @@ TEST_F(GisWriter, ChosenSystemOverridesTheZone) {
   EXPECT_EQ(EpsgOf(Open(m_dir.Path("zone4.gpkg"))->GetLayerByName("linien")), 31468);
 }
 
+TEST_F(GisWriter, FilesAnExportWouldReplace) {
+  EXPECT_TRUE(gis::FilesToReplace(m_dir.Path("a.gpkg")).empty());
+  ASSERT_TRUE(Export(GisFile("square"), "a.gpkg").ok);
+  EXPECT_EQ(gis::FilesToReplace(m_dir.Path("a.gpkg")), std::vector<std::string>{m_dir.Path("a.gpkg")});
+  ASSERT_TRUE(Export(GisFile("square"), "b.geojson").ok);
+  EXPECT_EQ(gis::FilesToReplace(m_dir.Path("b.geojson")).size(), 5u);
+  ASSERT_TRUE(Export(GisFile("square"), "c.shp").ok);
+  EXPECT_EQ(gis::FilesToReplace(m_dir.Path("c.shp")),
+            (std::vector<std::string>{m_dir.Path("c/linien.shp"), m_dir.Path("c/flaechen.shp"), m_dir.Path("c/punkte.shp"),
+                                      m_dir.Path("c/texte.shp"), m_dir.Path("c/fehler.dbf")}));
+  EXPECT_TRUE(gis::FilesToReplace(m_dir.Path("a.kml")).empty());
+}
+
 TEST_F(GisWriter, ExistingGeoPackageIsReplaced) {
   ASSERT_TRUE(Export(GisFile("square"), "again.gpkg").ok);
   ResetProgram();
