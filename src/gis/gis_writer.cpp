@@ -243,8 +243,6 @@ class Writer {
     return ok;
   }
 
-  const std::string& LastError() const { return m_errors.Last(); }
-
  private:
   bool Fail(const std::string& what, std::string& message) {
     message = what;
