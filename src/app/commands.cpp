@@ -4,7 +4,7 @@ namespace satzlupe {
 
 const std::vector<CommandText>& CommandTable() {
   static const std::vector<CommandText> table = {
-      {ID_DATEI_OEFFNEN, "&Öffnen ...", "Öffnen einer EDBS-Datei", "Datei öffnen"},
+      {ID_DATEI_OEFFNEN, "&Öffnen ...", "Öffnen einer EDBS-Datei", "Datei öffnen", "Ctrl+O"},
       {ID_DATEI_HINZUFUEGEN, "&Hinzufügen ...", "Hinzufügen von EDBS-Dateien zu bestehenden Daten",
        "Datei addieren"},
       {ID_DATEI_WIEDEROEFFNEN, "&Wiederöffnen ...", "Öffnen einer Datei, die in der Liste gemerkt wurde.",
@@ -13,12 +13,12 @@ const std::vector<CommandText>& CommandTable() {
        "Fehleranzeige"},
       {ID_DATEI_ZEILEN_LOESCHEN, "&Zeilen löschen", "Löschen überflüssiger Zeilen im Speicher", "Zeilen löschen"},
       {ID_DATEI_LESBAR_SPEICHERN, "&Lesbar Speichern ...", "Speichert dir EDBS-Datei im lesbaren Format",
-       "Lesbar Speichern"},
+       "Lesbar Speichern", "Ctrl+S"},
 #ifdef SATZLUPE_HAVE_GIS
       {ID_DATEI_GIS_EXPORT, "&GIS-Export ...", "Schreibt Linien, Flächen, Punkte und Texte als GIS-Ebenen",
-       "GIS-Export"},
+       "GIS-Export", ""},
 #endif
-      {ID_APP_EXIT, "&Programm beenden", "Beendet das Programm", ""},
+      {ID_APP_EXIT, "&Programm beenden", "Beendet das Programm", "", "Ctrl+Q"},
       {ID_EINSTELLUNGEN_OPTIONEN, "&Optionen ...", "Optionen zur Programmsteuerung von Satzlupe", "Optionen"},
       {ID_KEINE_GRAFIK, "&keine Grafik", "keine Grafik mehr anzeigen (z.B. wegen langem Bildaufbau)",
        "keine Grafik"},
@@ -29,13 +29,13 @@ const std::vector<CommandText>& CommandTable() {
       {ID_LISTE, "&Liste...", "Zeigt die EDBS-Sätze in einer Tabellen-Liste an", "Liste"},
       {ID_DETAIL, "&Detail...", "Zeigt detailierte Informationen zu jedem einzelnem EDBS-Satz",
        "Detailinformationen"},
-      {ID_GRAFIK, "&Grafik...", "Darstellung der EDBS-Sätze als Grafik", "Grafikanzeige"},
+      {ID_GRAFIK, "&Grafik...", "Darstellung der EDBS-Sätze als Grafik", "Grafikanzeige", "F5"},
       {ID_STATISTIK, "&Statistik...", "Verschiedene Statistiken über die EDBS-Satzinhalte", "Statistik"},
-      {ID_HELP_FINDER, "&Hilfethemen", "Übersicht über alle Hilfethemen", "Hilfe Übersicht"},
+      {ID_HELP_FINDER, "&Hilfethemen", "Übersicht über alle Hilfethemen", "Hilfe Übersicht", "F1"},
       {ID_APP_ABOUT, "&Über Satzlupe ...", "Anzeige von Programminformationen und Versionsnummer",
        "Programminformationen"},
       {ID_CONTEXT_HELP, "&Direkthilfe", "Zeigt Hilfe zu angeklickten Schaltflächen, Menüs und Fenstern an",
-       "Hilfe"},
+       "Hilfe", "Shift+F1"},
   };
   return table;
 }

@@ -37,6 +37,7 @@ struct CommandText {
   const char* menuText;  // UTF-8, with the & of the mnemonic
   const char* prompt;    // status-bar prompt
   const char* tooltip;   // empty: none
+  const char* shortcut = "";  // the usual key, in QKeySequence's portable form; empty: none
 };
 
 const std::vector<CommandText>& CommandTable();

@@ -9,7 +9,9 @@
 
 #include "commands.h"
 #include "error_list_dialog.h"
+#include "export_progress.h"
 #include "filter_dialog.h"
+#include "list_dialog.h"
 #include "load/error_list.h"
 #include "load/file_reader.h"
 #include "options_dialog.h"
@@ -17,9 +19,9 @@
 #include "qt_canvas.h"
 #include "qtext.h"
 #include "reopen_dialog.h"
+#include "statistics_dialog.h"
 #include "start_screen.h"
 #include "store/edbs_store.h"
-#include "views/export.h"
 #include "views/settings.h"
 #include "views/view_state.h"
 
@@ -183,9 +185,7 @@ void CEdbsView::OnSaveReadable() {
   const std::string path =
       edbs::Prompt().ChooseSaveFile(ToCoreText(QStringLiteral("Lesbare Text-Datei schreiben")), kAllFilesFilter);
   if (path.empty()) return;
-  edbs::Cursor().Show(true);
-  WriteReadableExport(path);
-  edbs::Cursor().Show(false);
+  WriteReadableExportWithProgress(window(), path);
 }
 
 void CEdbsView::OnOptions() {
@@ -201,6 +201,21 @@ void CEdbsView::OnNoGraphic() {
 void CEdbsView::OnClearFilterSet() {
   g_store.ClearFilterSet();
   Invalidate();
+}
+
+void CEdbsView::OnList() {
+  if (g_store.GetRecordCount() == 0) {
+    edbs::Prompt().ShowMessage(
+        ToCoreText(QStringLiteral("Es sind keine Daten vorhanden!\nBitte zuerst eine Datei öffnen!")));
+    return;
+  }
+  CListDialog dialog(window());
+  dialog.RunModal();
+}
+
+void CEdbsView::OnStatistics() {
+  CStatisticsDialog dialog(window());
+  dialog.RunModal();
 }
 
 void CEdbsView::OnGraphic() {
@@ -220,8 +235,6 @@ void CEdbsView::OnFilter() {
 
 // The dialogs of these views are not part of the program yet; their commands are enabled as
 // they will be.
-void CEdbsView::OnList() {}
 void CEdbsView::OnDetail() {}
-void CEdbsView::OnStatistics() {}
 
 }  // namespace satzlupe

@@ -41,6 +41,8 @@ QUrl HelpContentsUrl() { return QUrl(QStringLiteral("qrc:/help/index.html")); }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("helpWindow"));
+  // Closing the main window ends the program, also while the help is open beside it.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(QStringLiteral("Satzlupe - Hilfe"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/satzlupe.png")));
   m_browser = new QTextBrowser(this);

@@ -1,12 +1,13 @@
 #include "main_frame.h"
 
+#include <optional>
+
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -20,6 +21,7 @@
 #endif
 #include "load/error_list.h"
 #include "load/file_reader.h"
+#include "lock_keys.h"
 #include "platform/services.h"
 #include "store/edbs_store.h"
 
@@ -27,13 +29,22 @@ namespace satzlupe {
 namespace {
 
 constexpr int kTopLevelCommands[] = {ID_DETAIL, ID_FILTER, ID_GRAFIK, ID_LISTE, ID_STATISTIK};
+// The indicators' texts: Umschalt-Feststelltaste, Num-Taste, Rollen-Feststelltaste.
+constexpr const char* kCapsText = "UF";
+constexpr const char* kNumText = "NUM";
+constexpr const char* kScrollText = "RF";
 
+// A lock-key indicator: as wide as its text, which it shows only while the key is locked.
 QLabel* MakeIndicator(const QString& text, QWidget* parent) {
-  auto* pane = new QLabel(text, parent);
+  auto* pane = new QLabel(parent);
   pane->setAlignment(Qt::AlignCenter);
   pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(text) + 10);
-  pane->setEnabled(false);
   return pane;
+}
+
+void ShowIndicator(QLabel* pane, const char* text, std::optional<bool> locked) {
+  const QString shown = locked.value_or(false) ? QString::fromLatin1(text) : QString();
+  if (pane->text() != shown) pane->setText(shown);
 }
 
 }  // namespace
@@ -50,11 +61,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   CreateMenus();
   CreateToolBar();
   CreateStatusBar();
-
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, [] { edbs::HelpSystem().ShowContents(); });
-  auto* shiftF1 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
-  connect(shiftF1, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
 
   connect(m_view, &CEdbsView::stateChanged, this, &CMainFrame::UpdateCommandUI);
   // As an idle handler would: state that changes elsewhere reaches the commands soon.
@@ -83,6 +89,11 @@ void CMainFrame::CreateCommands() {
     const QIcon icon(QStringLiteral(":/toolbar/%1.xpm").arg(c.id));
     if (!icon.isNull() && !icon.availableSizes().isEmpty()) action->setIcon(icon);
     action->setIconVisibleInMenu(false);
+    if (*c.shortcut) {
+      action->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut), QKeySequence::PortableText));
+      // Held by the window itself, the key works also while the toolbar is hidden.
+      addAction(action);
+    }
     m_commands.insert(c.id, action);
   }
   Route(ID_DATEI_OEFFNEN, &CEdbsView::OnFileOpen);
@@ -202,11 +213,11 @@ void CMainFrame::CreateStatusBar() {
   m_coordinatePane->setObjectName(QStringLiteral("pane1"));
   m_coordinatePane->setFixedWidth(170);
   bar->addPermanentWidget(m_coordinatePane);
-  m_capsPane = MakeIndicator(QStringLiteral("UF"), bar);
+  m_capsPane = MakeIndicator(QString::fromLatin1(kCapsText), bar);
   m_capsPane->setObjectName(QStringLiteral("pane2"));
-  m_numPane = MakeIndicator(QStringLiteral("NUM"), bar);
+  m_numPane = MakeIndicator(QString::fromLatin1(kNumText), bar);
   m_numPane->setObjectName(QStringLiteral("pane3"));
-  m_scrollPane = MakeIndicator(QStringLiteral("RF"), bar);
+  m_scrollPane = MakeIndicator(QString::fromLatin1(kScrollText), bar);
   m_scrollPane->setObjectName(QStringLiteral("pane4"));
   bar->addPermanentWidget(m_capsPane);
   bar->addPermanentWidget(m_numPane);
@@ -238,6 +249,13 @@ void CMainFrame::UpdateCommandUI() {
   }
   Command(ID_VIEW_TOOLBAR)->setChecked(!m_toolBar->isHidden());
   Command(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
+  UpdateLockIndicators();
+}
+
+void CMainFrame::UpdateLockIndicators() {
+  ShowIndicator(m_capsPane, kCapsText, QueryLockKey(LockKey::Caps));
+  ShowIndicator(m_numPane, kNumText, QueryLockKey(LockKey::Num));
+  ShowIndicator(m_scrollPane, kScrollText, QueryLockKey(LockKey::Scroll));
 }
 
 void CMainFrame::OnAbout() {
@@ -246,14 +264,13 @@ void CMainFrame::OnAbout() {
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-  // The lock indicators follow the lock keys pressed while the program runs.
-  // Seen once per key press: where it reaches the window.
-  if (event->type() == QEvent::KeyPress && watched->isWindowType() &&
-      !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+  // A lock key pressed in any of the program's windows shows at once, not only at the next idle
+  // update; the state itself always comes from the platform.
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && watched->isWindowType()) {
     switch (static_cast<QKeyEvent*>(event)->key()) {
-      case Qt::Key_CapsLock: m_capsPane->setEnabled(!m_capsPane->isEnabled()); break;
-      case Qt::Key_NumLock: m_numPane->setEnabled(!m_numPane->isEnabled()); break;
-      case Qt::Key_ScrollLock: m_scrollPane->setEnabled(!m_scrollPane->isEnabled()); break;
+      case Qt::Key_CapsLock:
+      case Qt::Key_NumLock:
+      case Qt::Key_ScrollLock: UpdateLockIndicators(); break;
       default: break;
     }
   }

@@ -34,6 +34,8 @@ class CMainFrame : public QMainWindow {
  public slots:
   // Enables, greys and checks every command from the program's state.
   void UpdateCommandUI();
+  // Shows the lock-key indicators as the platform tells their state.
+  void UpdateLockIndicators();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,8 +10,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
+#include <string>
 
 #include "platform/services.h"
 #include "qtext.h"
@@ -22,21 +25,50 @@ namespace satzlupe {
 
 QString FormatDialogNumber(double value) { return QString::number(value, 'g', 15); }
 
+namespace {
+
+// The field's text without its surrounding blanks and without a leading plus sign, which
+// from_chars does not take.
+std::string NumberText(const QString& text) {
+  std::string bytes = text.trimmed().toStdString();
+  if (bytes.size() > 1 && bytes[0] == '+' && bytes[1] != '-' && bytes[1] != '+') bytes.erase(0, 1);
+  return bytes;
+}
+
+}  // namespace
+
 std::optional<long long> ParseDialogInteger(const QString& text) {
-  const QByteArray bytes = text.trimmed().toLatin1();
-  if (bytes.isEmpty()) return std::nullopt;
-  char* end = nullptr;
-  const long long v = std::strtoll(bytes.constData(), &end, 10);
-  if (end == bytes.constData() || *end != '\0') return std::nullopt;
+  const std::string bytes = NumberText(text);
+  long long v = 0;
+  const char* end = bytes.data() + bytes.size();
+  const auto [ptr, ec] = std::from_chars(bytes.data(), end, v);
+  if (ptr != end || bytes.empty()) return std::nullopt;
+  // Digits beyond the type's range still name a number, one outside every field's range.
+  if (ec == std::errc::result_out_of_range) {
+    return bytes[0] == '-' ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+  }
+  if (ec != std::errc()) return std::nullopt;
   return v;
 }
 
 std::optional<double> ParseDialogNumber(const QString& text) {
-  const QByteArray bytes = text.trimmed().toLatin1();
-  if (bytes.isEmpty()) return std::nullopt;
-  char* end = nullptr;
-  const double v = std::strtod(bytes.constData(), &end);
-  if (end == bytes.constData() || *end != '\0' || std::isnan(v)) return std::nullopt;
+  std::string bytes = NumberText(text);
+  // A decimal comma, as German users write it, stands for the point.
+  if (bytes.find('.') == std::string::npos && std::count(bytes.begin(), bytes.end(), ',') == 1) {
+    std::replace(bytes.begin(), bytes.end(), ',', '.');
+  }
+  double v = 0;
+  const char* end = bytes.data() + bytes.size();
+  const auto [ptr, ec] = std::from_chars(bytes.data(), end, v, std::chars_format::general);
+  if (ptr != end || bytes.empty()) return std::nullopt;
+  // "1e999" names a number too large for any field; "inf" and "nan" name none.
+  if (ec == std::errc::result_out_of_range) {
+    const bool tiny = bytes.find_first_of("123456789") != std::string::npos &&
+                      (bytes.find("e-") != std::string::npos || bytes.find("E-") != std::string::npos);
+    if (tiny) return 0.0;
+    return bytes[0] == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+  }
+  if (ec != std::errc() || !std::isfinite(v)) return std::nullopt;
   return v;
 }
 
@@ -63,7 +95,8 @@ COptionsDialog::COptionsDialog(QWidget* parent) : CHelpDialog(kDialogId, parent)
   m_gitterauto = check(IDC_GITTERAUTO, "Automatischer Abstand ", g_settings.Gitterauto);
   m_abstandLabel = label("Abstand der Gitternetzlinien: ");
   SetControlId(m_abstandLabel, IDC_GITTERABSTAND_LABEL);
-  m_abstand = AddNumberField(IDC_GITTERABSTAND, false, false, 0, 0);
+  // The spacing has no range of its own; it is kept in millimetres as a 32-bit number.
+  m_abstand = AddNumberField(IDC_GITTERABSTAND, false, true, kMinSpacing, kMaxSpacing);
   m_texthoehe = AddNumberField(IDC_TEXTHOEHE, false, true, 0.001, 1000);
   m_nurFiltermenge = radio(IDC_NUR_FILTERMENGE, "Nur Filtermenge");
   m_alles = radio(IDC_ALLES, "Alles, Filtermenge in Rot ");
@@ -212,6 +245,11 @@ std::optional<double> COptionsDialog::Validate(const NumberField& field) {
 void COptionsDialog::accept() {
   std::vector<double> values;
   for (const NumberField& field : m_fields) {
+    // A field hidden from the user is not his to correct: the spacing while it is automatic.
+    if (field.edit == m_abstand && m_gitterauto->isChecked()) {
+      values.push_back(g_settings.Gitterabstand);
+      continue;
+    }
     const std::optional<double> v = Validate(field);
     if (!v) return;
     values.push_back(*v);

@@ -86,8 +86,15 @@ class COptionsDialog : public CHelpDialog {
 
 // How the dialog shows a number: integers plainly, others with up to 15 significant digits.
 QString FormatDialogNumber(double value);
-// Reads a number field as the dialog does: surrounding blanks allowed, nothing else.
+// Reads a number field as the dialog does: surrounding blanks and a leading sign allowed, a
+// decimal comma taken for the point; "inf", "nan" and other words are no number. A number too
+// large for its type comes back as the largest value of its sign (infinity for decimals), so that
+// the range check refuses it.
 std::optional<long long> ParseDialogInteger(const QString& text);
 std::optional<double> ParseDialogNumber(const QString& text);
+
+// The spacing field's limits: metres whose millimetres fit the profile's 32-bit value.
+inline constexpr double kMinSpacing = -2147483.648;
+inline constexpr double kMaxSpacing = 2147483.647;
 
 }  // namespace satzlupe

@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 
 #include <cstdlib>
 
+#include "load/recent_files.h"
 #include "qtext.h"
 
 namespace satzlupe {
@@ -19,8 +21,21 @@ QString SettingsKey(const std::string& section, const std::string& key) {
   return ToQString(section) + QLatin1Char('/') + ToQString(key);
 }
 
-std::string RunFileDialog(const std::string& title, const std::string& filter, bool save) {
-  QFileDialog dialog(DialogParent(), ToQString(title));
+}  // namespace
+
+QString QtPrompt::StartFolder() {
+  // A file read since the last chooser (also through the reopen list or the command line) is
+  // the last one opened; otherwise the chooser's own last file is.
+  const std::string& recent = g_recentFiles[0];
+  if (recent != m_seenRecentFile) {
+    m_seenRecentFile = recent;
+    if (!recent.empty()) m_lastFolder = QFileInfo(PathToQString(recent)).absolutePath();
+  }
+  return m_lastFolder;
+}
+
+std::string QtPrompt::RunFileDialog(const std::string& title, const std::string& filter, bool save) {
+  QFileDialog dialog(DialogParent(), ToQString(title), StartFolder());
   // The Qt dialog everywhere, so that the filter reads as the program names it.
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
@@ -39,10 +54,11 @@ std::string RunFileDialog(const std::string& title, const std::string& filter, b
     dialog.setOption(QFileDialog::ReadOnly, false);
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return QStringToPath(dialog.selectedFiles().first());
+  const QString chosen = dialog.selectedFiles().first();
+  m_lastFolder = QFileInfo(chosen).absolutePath();
+  m_seenRecentFile = g_recentFiles[0];
+  return QStringToPath(chosen);
 }
-
-}  // namespace
 
 void QtPrompt::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramName), ToQString(text), QMessageBox::Ok,

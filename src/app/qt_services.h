@@ -14,12 +14,22 @@ namespace satzlupe {
 
 // Message boxes carry the program's name as title and, as Windows adds them, a warning icon for
 // plain messages and a question mark for Yes/No questions.
+// The file choosers start in the folder of the file read or saved last.
 class QtPrompt : public edbs::UserPrompt {
  public:
   void ShowMessage(const std::string& text) override;
   edbs::PromptAnswer AskYesNo(const std::string& text) override;
   std::string ChooseOpenFile(const std::string& title, const std::string& filter) override;
   std::string ChooseSaveFile(const std::string& title, const std::string& filter) override;
+
+  // The folder the next file chooser starts in; empty: the working folder.
+  QString StartFolder();
+
+ private:
+  std::string RunFileDialog(const std::string& title, const std::string& filter, bool save);
+
+  QString m_lastFolder;
+  std::string m_seenRecentFile;  // the reopen list's top when a chooser last ran
 };
 
 // Turns a Windows filter text ("Alle Dateien (*.*)|*.*||") into Qt name filters; "*.*" matches

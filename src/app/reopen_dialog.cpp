@@ -1,5 +1,7 @@
 #include "reopen_dialog.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -36,6 +38,15 @@ CReopenDialog::CReopenDialog(QWidget* parent) : CHelpDialog(kDialogId, parent) {
 
   const auto [ok, cancel] = MakeOkCancelButtons(IDC_OK, IDC_CANCEL);
   QPushButton* help = MakeHelpButton(IDC_HELP);
+  // A row stays selected: a click that would leave none selects the current row again. OK waits
+  // for a row, so an empty list cannot read a file that it does not show.
+  connect(m_list, &QListWidget::itemSelectionChanged, this, [this, ok = ok] {
+    if (m_list->selectedItems().isEmpty() && m_list->count() > 0) {
+      m_list->setCurrentRow(std::max(0, m_list->currentRow()), QItemSelectionModel::ClearAndSelect);
+    }
+    ok->setEnabled(!m_list->selectedItems().isEmpty());
+  });
+  ok->setEnabled(!m_list->selectedItems().isEmpty());
 
   auto* modes = new QHBoxLayout;
   modes->addWidget(m_clearAndOpen);
@@ -57,8 +68,8 @@ CReopenDialog::CReopenDialog(QWidget* parent) : CHelpDialog(kDialogId, parent) {
 void CReopenDialog::accept() {
   const QModelIndexList selected = m_list->selectionModel()->selectedRows();
   const int row = selected.isEmpty() ? -1 : selected.first().row();
-  // Without a selection the path read last is read again.
-  if (row >= 0 && row < static_cast<int>(m_rowSlots.size())) g_fileName = g_recentFiles[m_rowSlots[row]];
+  if (row < 0 || row >= static_cast<int>(m_rowSlots.size())) return;  // nothing chosen, nothing read
+  g_fileName = g_recentFiles[m_rowSlots[row]];
   g_pendingAction = m_add->isChecked() ? kPendingAdd : kPendingOpen;
   QDialog::accept();
 }

@@ -21,6 +21,10 @@ static void InitSatzlupeResources() { Q_INIT_RESOURCE(satzlupe); }
 
 namespace satzlupe {
 
+namespace {
+bool g_germanQtLoaded = false;
+}
+
 void SetUpApplication() {
   static bool done = false;
   if (done) return;
@@ -30,9 +34,23 @@ void SetUpApplication() {
   QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
   // The drawings name Arial; Liberation Sans has its metrics.
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  // The standard dialogs (files, messages) speak German like the rest of the program.
+  auto* translator = new QTranslator(qApp);
+  g_germanQtLoaded = translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (g_germanQtLoaded) {
+    QCoreApplication::installTranslator(translator);
+  } else {
+    qWarning("Satzlupe: Qt's German translations (qtbase_de.qm) are missing in %s; standard dialogs stay English.",
+             qPrintable(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    delete translator;
+  }
 }
 
-CSatzlupeApp::CSatzlupeApp(edbs::Profile* profile) : m_profile(profile) {
+bool GermanQtTranslationLoaded() { return g_germanQtLoaded; }
+
+CSatzlupeApp::CSatzlupeApp(edbs::Profile* profile)
+    : m_profile(profile), m_quitContext(std::make_unique<QObject>()) {
   SetUpApplication();
   if (!m_profile) {
     m_ownProfile = std::make_unique<QtProfile>();
@@ -58,18 +76,11 @@ bool CSatzlupeApp::InitInstance(const QStringList& arguments) {
   edbs::SetHelp(m_help.get());
   edbs::SetWaitCursor(m_cursor.get());
 
-  // The standard dialogs speak German like the rest of the program.
-  static QTranslator* translator = nullptr;
-  if (!translator) {
-    translator = new QTranslator(qApp);
-    if (translator->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-      QCoreApplication::installTranslator(translator);
-    }
-  }
-
   LoadSettings(*m_profile);
   LoadRecentFiles(*m_profile);
+  // However the program ends, the settings and the reopen list are written on the way out.
+  m_exitWritten = false;
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_quitContext.get(), [this] { ExitInstance(); });
 
   m_frame = std::make_unique<CMainFrame>();
   if (!arguments.isEmpty() && !arguments.first().isEmpty()) m_frame->View()->OpenFile(arguments.first());
@@ -78,6 +89,8 @@ bool CSatzlupeApp::InitInstance(const QStringList& arguments) {
 }
 
 void CSatzlupeApp::ExitInstance() {
+  if (m_exitWritten) return;
+  m_exitWritten = true;
   SaveSettings(*m_profile);
   SaveRecentFiles(*m_profile);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: start-up and exit of the desktop program.
 
+#include <QObject>
 #include <QStringList>
 
 #include <memory>
@@ -25,7 +26,7 @@ class CSatzlupeApp {
   // Loads settings and reopen list, creates the main window, opens a file named on the command
   // line (`arguments` without the program name) and shows the window.
   bool InitInstance(const QStringList& arguments);
-  // Writes the settings and the reopen list back.
+  // Writes the settings and the reopen list back, once; also when the application quits.
   void ExitInstance();
 
   CMainFrame* MainFrame() const { return m_frame.get(); }
@@ -38,9 +39,14 @@ class CSatzlupeApp {
   std::unique_ptr<QtHelp> m_help;
   std::unique_ptr<QtWaitCursor> m_cursor;
   std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<QObject> m_quitContext;  // the connection to the application's quit lives as long as this
+  bool m_exitWritten = false;
 };
 
-// Sets the names under which the program keeps its settings, and the font substitutes.
+// Sets the names under which the program keeps its settings, the font substitutes and Qt's German
+// translations; once per process, after the QApplication exists.
 void SetUpApplication();
+// Whether Qt's German translations were found and installed.
+bool GermanQtTranslationLoaded();
 
 }  // namespace satzlupe

@@ -25,9 +25,7 @@ void PrintCheckResult(const std::string& path) {
   }
   out += "\n";
   for (int k = 0; k < static_cast<int>(g_errorMessages.size()); ++k) {
-    const ErrorListRow row = GetErrorListRow(k);
-    out += edbs::Cp1252ToUtf8(row.line) + "\t" + edbs::Cp1252ToUtf8(row.kind) + "\t" +
-           edbs::Cp1252ToUtf8(row.description) + "\t" + edbs::Cp1252ToUtf8(row.record) + "\n";
+    out += edbs::Cp1252ToUtf8(ErrorListText(k)) + "\n";
   }
   std::fwrite(out.data(), 1, out.size(), stdout);
 }

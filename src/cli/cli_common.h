@@ -3,6 +3,7 @@
 // and the console's answers to the core's message boxes.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -29,6 +30,10 @@ struct Verb {
 
 int RunCheck(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
+int RunStats(const std::vector<std::string>& args);
+// The names of the statistics that `stats` knows, comma-separated, in lines that begin with
+// `indent`, for the help texts.
+std::string StatisticNameList(std::string_view indent);
 int RunGis(const std::vector<std::string>& args);  // only where the GIS export is built
 
 }  // namespace cli

@@ -15,6 +15,7 @@ const std::vector<cli::Verb>& Verbs() {
   static const std::vector<cli::Verb> verbs = {
       {"check", cli::RunCheck},
       {"export", cli::RunExport},
+      {"stats", cli::RunStats},
 #ifdef SATZLUPE_HAVE_GIS
       {"gis", cli::RunGis},
 #endif
@@ -25,7 +26,8 @@ const std::vector<cli::Verb>& Verbs() {
 void PrintHelp() {
   std::string text = CP("Aufruf:\n"
       "  satzlupe-cli check [FILTER...] DATEI...\n"
-      "  satzlupe-cli export [--kurz|--lang] [FILTER...] -o AUSGABE DATEI...\n");
+      "  satzlupe-cli export [--kurz|--lang] [FILTER...] -o AUSGABE DATEI...\n"
+      "  satzlupe-cli stats NAME [FILTER...] DATEI...\n");
 #ifdef SATZLUPE_HAVE_GIS
   text += "  satzlupe-cli gis [--crs EPSG:N] [--ziel-crs EPSG:N] [FILTER...] -o AUSGABE DATEI...\n";
 #endif
@@ -37,7 +39,13 @@ void PrintHelp() {
       "        eine Leerzeile und je Fehler eine Zeile \"Zeile<TAB>Art<TAB>Beschreibung<TAB>EDBS-Satz\".\n"
       "export  Liest die EDBS-Dateien ebenso und schreibt alle Sätze lesbar nach AUSGABE\n"
       "        (Langform, mit --kurz die Kurzform; Windows-1252, CR LF); mit FILTER nur die\n"
-      "        Filtermenge, wenn sie nicht leer ist.\n");
+      "        Filtermenge, wenn sie nicht leer ist.\n"
+      "stats   Liest die EDBS-Dateien ebenso und gibt die Statistik NAME so aus, wie das Programm\n"
+      "        sie in der Liste des Dialogs \"Statistik\" zeigt (Spalten durch Tabulatoren getrennt);\n"
+      "        mit FILTER über die Filtermenge, wenn sie nicht leer ist.\n"
+      "        NAME ist eine von:\n");
+  std::cout << edbs::Cp1252ToUtf8(text) << cli::StatisticNameList("          ") << "\n";
+  text.clear();
 #ifdef SATZLUPE_HAVE_GIS
   text += CP(
       "gis     Liest die EDBS-Dateien ebenso und schreibt Linien, Flächen, Punkte und Texte als\n"

@@ -1,5 +1,6 @@
 #include "load/checks.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "load/error_list.h"
@@ -183,15 +184,20 @@ void CheckSameKeys(LineTable& t, edbs::Canvas& dc) {
 }
 
 void CheckAkndAend(LineTable& t, edbs::Canvas& dc) {
+  static constexpr const char* kNoAknd = "AKND - AEND 1.Satz ist kein AKND-Satz!";
+  static constexpr const char* kNoAend = "AKND - AEND Letzter Satz ist kein AEND-Satz!";
   g_checkCounts[11] = 0;
-  // A file without entries has nothing to test.
-  if (!t.empty()) {
-    LineEntry& first = t.front();
-    if (first.opKeyIndex != kAKND) Report(first, 11, kBitAkndAend, Message(first, "AKND - AEND 1.Satz ist kein AKND-Satz!"));
-    LineEntry& last = t.back();
-    if (last.opKeyIndex != kAEND) {
-      Report(last, 11, kBitAkndAend, Message(last, "AKND - AEND Letzter Satz ist kein AEND-Satz!"));
+  if (t.empty()) {
+    // A file without entries lacks both; there is no line to name and no text to show.
+    for (const char* text : {kNoAknd, kNoAend}) {
+      ReportError(Format("%8d", 0) + text, std::string());
+      ++g_checkCounts[11];
     }
+  } else {
+    LineEntry& first = t.front();
+    if (first.opKeyIndex != kAKND) Report(first, 11, kBitAkndAend, Message(first, kNoAknd));
+    LineEntry& last = t.back();
+    if (last.opKeyIndex != kAEND) Report(last, 11, kBitAkndAend, Message(last, kNoAend));
   }
   DrawCheckResult(dc, kCheckRowY[11], g_checkCounts[11]);
 }
@@ -221,6 +227,25 @@ void CheckRecordOrder(LineTable& t, edbs::Canvas& dc) {
   DrawCheckResult(dc, kCheckRowY[12], g_checkCounts[12]);
 }
 
+// The count stands between the mark and the row's label. A count too wide for that room (six
+// digits and more) is drawn with narrower letters instead of running into the label.
+void DrawCount(edbs::Canvas& dc, int y, const std::string& count) {
+  constexpr int kCountX = 70, kLabelX = 120, kGap = 5;
+  constexpr int room = kLabelX - kGap - kCountX;
+  const int width = dc.GetTextExtent(count).cx;
+  if (width <= room) {
+    dc.TextOut(kCountX, y, count);
+    return;
+  }
+  // A font's width is its average letter width, that of an x; narrowing it narrows every letter.
+  const edbs::Font previous = dc.GetFont();
+  edbs::Font narrow = previous;
+  narrow.width = std::max(1, dc.GetTextExtent("x").cx * room / width);
+  dc.SelectFont(narrow);
+  dc.TextOut(kCountX, y, count);
+  dc.SelectFont(previous);
+}
+
 }  // namespace
 
 void RunLengthChecks(LineTable& table, edbs::Canvas& dc) {
@@ -245,7 +270,7 @@ void RunContentChecks(LineTable& table, edbs::Canvas& dc) {
 }
 
 void DrawCheckResult(edbs::Canvas& dc, int y, int count) {
-  dc.TextOut(70, y, std::to_string(count));
+  DrawCount(dc, y, std::to_string(count));
   const edbs::Pen previous = dc.GetPen();
   if (count == 0) {
     dc.SelectPen({2, {0, 255, 0}});

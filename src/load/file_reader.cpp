@@ -44,11 +44,31 @@ edbs::Font LoadScreenFont() {
   return f;
 }
 
+// "Datei %s lesen!" with a path that would run out of the box shortened in the middle, so that
+// the start of the path and the file name stay visible.
+std::string FileLineText(edbs::Canvas& dc) {
+  const std::string path = edbs::NativePathToText(g_fileName);
+  const auto line = [](const std::string& p) { return "Datei " + p + " lesen!"; };
+  const int room = kBarRight + 1 - kBarLeft;
+  if (dc.GetTextExtent(line(path)).cx <= room) return line(path);
+  const auto shortened = [&path](std::size_t keep) {
+    const std::size_t head = keep / 2;
+    return path.substr(0, head) + "..." + path.substr(path.size() - (keep - head));
+  };
+  // The most characters of the path that still fit, found by halving.
+  std::size_t fits = 0, tooMany = path.size();
+  while (tooMany - fits > 1) {
+    const std::size_t keep = fits + (tooMany - fits) / 2;
+    (dc.GetTextExtent(line(shortened(keep))).cx <= room ? fits : tooMany) = keep;
+  }
+  return line(shortened(fits));
+}
+
 void DrawStaticScreen(edbs::Canvas& dc) {
   dc.Rectangle(50, 50, 750, 140);
   dc.TextOut(120, 55, CP("Vorhandene Daten löschen"));
   dc.Rectangle(119, 71, 721, 83);
-  dc.TextOut(120, 85, "Datei " + edbs::NativePathToText(g_fileName) + " lesen!");
+  dc.TextOut(120, 85, FileLineText(dc));
   dc.Rectangle(119, 101, 721, 113);
   dc.Rectangle(50, 150, 750, 360);
   dc.MoveTo(50, 170);
@@ -105,8 +125,10 @@ LineTable ReadLines(CLineReader& reader, edbs::Canvas& dc) {
   const std::int64_t size = g_fileSize > 0 ? g_fileSize : 1;
   std::string piece;
   while (reader.NextPiece(piece)) {
-    ++n;
-    total += static_cast<std::int64_t>(piece.size()) + 1;
+    // The further pieces of a line longer than 2000 characters stand in the same line.
+    if (!reader.ContinuesLine()) ++n;
+    // The piece as read, its line feed included, plus one.
+    total += static_cast<std::int64_t>(piece.size()) + (reader.EndedByLineFeed() ? 1 : 0) + 1;
     if (total > threshold) {
       threshold += g_fileSize / 100;
       bar.Fill((31 * total / size + 6) * 20);
@@ -154,14 +176,29 @@ void AddOne(std::string text, const LineEntry& start, int completingLine, int fi
   }
 }
 
+// A continuation chain being joined: its text so far, its first entry and how many lines it has.
+struct OpenChain {
+  bool open = false;
+  std::string text;
+  std::size_t start = 0;
+  int lines = 0;
+};
+
+// A chain that gets no end line is dropped; the analysis row reports it where it happens.
+void DropChain(OpenChain& chain, const LineTable& table) {
+  if (!chain.open) return;
+  ++g_checkCounts[13];
+  ReportError(FormatDroppedChainMessage(table[chain.start].lineNumber, chain.lines), chain.text);
+  chain.open = false;
+  chain.text.clear();
+}
+
 // Step 13: continuation chains A (F ...) E become one record; every other line is one record.
 void JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
   ProgressBar bar(dc, 392, 402);
   const std::int64_t count = static_cast<std::int64_t>(table.size());
   std::int64_t threshold = 0;
-  bool chainOpen = false;
-  std::string chain;
-  std::size_t chainStart = 0;
+  OpenChain chain;
   for (std::size_t i = 0; i < table.size(); ++i) {
     const std::int64_t si = static_cast<std::int64_t>(i);
     if (si > threshold) {
@@ -170,24 +207,29 @@ void JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
     }
     LineEntry& e = table[i];
     const char marker = e.text[22];
-    if (marker == 'A' || marker == 'a' || ((marker == 'F' || marker == 'f') && !chainOpen)) {
-      // An F line without an open chain opens one as an A line would.
-      chain = std::move(e.text);
-      chainStart = i;
-      chainOpen = true;
+    if (marker == 'A' || marker == 'a' || ((marker == 'F' || marker == 'f') && !chain.open)) {
+      // A new start drops a chain still open; an F line without an open chain opens one as an A
+      // line would.
+      DropChain(chain, table);
+      chain.text = std::move(e.text);
+      chain.start = i;
+      chain.lines = 1;
+      chain.open = true;
     } else if (marker == 'F' || marker == 'f') {
-      chain.append(e.text, kHeaderWidth, std::string::npos);
-    } else if ((marker == 'E' || marker == 'e') && chainOpen) {
-      chain.append(e.text, kHeaderWidth, std::string::npos);
-      chainOpen = false;
-      AddOne(std::move(chain), table[chainStart], e.lineNumber, fileIndex);
-      chain.clear();
+      chain.text.append(e.text, kHeaderWidth, std::string::npos);
+      ++chain.lines;
+    } else if ((marker == 'E' || marker == 'e') && chain.open) {
+      chain.text.append(e.text, kHeaderWidth, std::string::npos);
+      chain.open = false;
+      AddOne(std::move(chain.text), table[chain.start], e.lineNumber, fileIndex);
+      chain.text.clear();
     } else {
       // Any other line, and an E line without an open chain, stands alone; an open chain is dropped.
-      chainOpen = false;
+      DropChain(chain, table);
       AddOne(std::move(e.text), e, e.lineNumber, fileIndex);
     }
   }
+  DropChain(chain, table);
 }
 
 bool OpenForReading(CLineReader& reader) {

@@ -16,6 +16,7 @@ bool CLineReader::Open(const std::string& path) {
   m_atEnd = false;
   m_peeked = -2;
   m_rawBack = -2;
+  m_midLine = m_continues = m_lineFeed = false;
   return true;
 }
 
@@ -71,12 +72,23 @@ int CLineReader::Peek() {
 
 bool CLineReader::NextPiece(std::string& piece) {
   piece.clear();
+  m_continues = m_midLine;
+  m_lineFeed = false;
+  m_midLine = false;
   while (piece.size() < kMaxPiece) {
     const int c = Get();
     if (c == EOF) return !piece.empty();
-    if (c == '\n') return true;
+    if (c == '\n') {
+      m_lineFeed = true;
+      return true;
+    }
     piece.push_back(static_cast<char>(c));
   }
-  if (Peek() == '\n') Get();
+  if (Peek() == '\n') {
+    Get();
+    m_lineFeed = true;
+  } else {
+    m_midLine = true;
+  }
   return true;
 }

@@ -20,6 +20,11 @@ class CLineReader {
   // The next piece without its line end; false at the end of the file. A line of exactly 2000
   // characters and its line end is one piece; only longer lines arrive as several pieces.
   bool NextPiece(std::string& piece);
+  // Whether the last piece continues the line of the piece before it (a further piece of a line
+  // longer than 2000 characters), so that it starts no line of its own.
+  bool ContinuesLine() const { return m_continues; }
+  // Whether a line feed ended the last piece; the piece as read is one character longer then.
+  bool EndedByLineFeed() const { return m_lineFeed; }
 
  private:
   int Get();   // next character after the text-mode translation, or EOF
@@ -33,4 +38,7 @@ class CLineReader {
   bool m_atEnd = false;
   int m_peeked = -2;   // a translated character read ahead; -2: none
   int m_rawBack = -2;  // a raw character read ahead after a lone CR; -2: none
+  bool m_midLine = false;    // the last piece stopped at the piece limit inside a line
+  bool m_continues = false;
+  bool m_lineFeed = false;
 };

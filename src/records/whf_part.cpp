@@ -26,7 +26,14 @@ int CWhfPart::FillDetail() const {
 
 std::string CWhfPart::GetListText(int) const { return GetRepeatCount(); }
 
-std::string CWhfPart::GetRepeatCount() const { return Format("%04d", m_count); }
+std::string CWhfPart::GetRepeatCount() const {
+  // Four digits written directly: the statistics read millions of factors, and printf would take
+  // most of their time.
+  if (m_count < 0 || m_count > 9999) return Format("%04d", m_count);
+  std::string digits(4, '0');
+  for (int k = 3, v = m_count; v > 0; --k, v /= 10) digits[k] = static_cast<char>('0' + v % 10);
+  return digits;
+}
 
 int CWhfPart::MatchFilter(int criterion) const {
   if (criterion == kCritWhFaktor) return RangeTest(GetRepeatCount()) ? 1 : 0;

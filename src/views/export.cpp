@@ -1,5 +1,6 @@
 #include "views/export.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/services.h"
@@ -70,19 +71,26 @@ std::string ReadableExportText(bool longForm) {
   return out;
 }
 
-bool WriteReadableExport(const std::string& path) {
+bool WriteReadableExport(const std::string& path, const ExportProgress& progress) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f == nullptr) {
     edbs::Prompt().ShowMessage(CP("Datei kann nicht geöffnet werden!"));
     return false;
   }
   const bool longForm = g_settings.Kurzform != 0;
+  const long long total = g_filterCount != 0 ? g_filterCount : g_store.GetRecordCount();
+  long long written = 0, threshold = 0;
   bool ok = true;
   std::string block;
   // Record by record, so a large store needs no second copy of the whole export in memory; the
   // line ends are CR LF, as the export has always been written.
   for (int i = 0; i < g_store.GetRecordCount() && ok; ++i) {
     if (!Selected(i)) continue;
+    if (progress && written > threshold) {
+      threshold += std::max(1LL, total / 100);
+      progress(written, total);
+    }
+    ++written;
     block.clear();
     AppendRecord(block, i, longForm);
     std::string crlf;
@@ -94,6 +102,7 @@ bool WriteReadableExport(const std::string& path) {
     ok = std::fwrite(crlf.data(), 1, crlf.size(), f) == crlf.size();
   }
   ok = std::fclose(f) == 0 && ok;
+  if (progress) progress(written, total);
   if (!ok) edbs::Prompt().ShowMessage("Fehler beim Schreiben der Datei!");
   return ok;
 }

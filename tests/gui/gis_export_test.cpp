@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <memory>
 
 #include "commands.h"
 #include "edbs_view.h"
@@ -31,18 +32,43 @@ namespace {
 
 QString GisFile(const char* name) { return QStringLiteral(SATZLUPE_TEST_DATA "/gis/%1.edbs").arg(QLatin1String(name)); }
 
-// Calls `handle` with the first visible top-level widget of type T once the event loop runs.
+// Whether the awaited window was handled; once asked, a late timer does nothing.
+struct Watch {
+  bool handled = false;
+  bool over = false;
+};
+
+// Lets `handle` work on the first visible top-level window of type T once it is shown (tried for
+// two seconds) and close it. A window that does not open, or that `handle` leaves open, fails the
+// test instead of blocking it.
 template <typename T, typename Handle>
-void WhenShown(Handle handle, int triesLeft = 100) {
-  QTimer::singleShot(20, [handle, triesLeft] {
+std::shared_ptr<Watch> WhenShown(Handle handle, std::shared_ptr<Watch> watch = {}, int triesLeft = 100) {
+  if (!watch) watch = std::make_shared<Watch>();
+  QTimer::singleShot(20, [handle, watch, triesLeft] {
+    if (watch->over) return;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) {
-        handle(*t);
-        return;
+      auto* t = qobject_cast<T*>(w);
+      if (!t || !t->isVisible()) continue;
+      watch->handled = true;
+      handle(*t);
+      if (t->isVisible()) {
+        QTest::qFail("the window stayed open", __FILE__, __LINE__);
+        t->close();
       }
+      return;
     }
-    if (triesLeft > 0) WhenShown<T>(handle, triesLeft - 1);
+    if (triesLeft > 0) {
+      WhenShown<T>(handle, watch, triesLeft - 1);
+    } else if (QWidget* modal = QApplication::activeModalWidget()) {
+      modal->close();
+    }
   });
+  return watch;
+}
+
+bool Handled(const std::shared_ptr<Watch>& watch) {
+  watch->over = true;
+  return watch->handled;
 }
 
 template <typename T>
@@ -99,13 +125,14 @@ class GisExportTest : public QObject {
     const QString out = Output(QStringLiteral("hole.gpkg"));
     m_services->prompt.fileChoices.push_back(QStringToPath(out));
     QString suggested, name, shownOutput, report;
-    WhenShown<CGisExportDialog>([&](CGisExportDialog& d) {
+    std::shared_ptr<Watch> result;
+    auto watch = WhenShown<CGisExportDialog>([&](CGisExportDialog& d) {
       suggested = Child<QLineEdit>(d, CGisExportDialog::IDC_GIS_CRS)->text();
       name = Child<QLabel>(d, CGisExportDialog::IDC_GIS_CRS_NAME)->text();
       shownOutput = Child<QLabel>(d, CGisExportDialog::IDC_GIS_AUSGABE)->text();
       QVERIFY(!Child<QLineEdit>(d, CGisExportDialog::IDC_GIS_ZIEL)->isEnabled());
       guitest::SaveShot(d, QStringLiteral("gis_export_dialog"));
-      WhenShown<QMessageBox>([&](QMessageBox& box) {
+      result = WhenShown<QMessageBox>([&](QMessageBox& box) {
         report = QTextDocumentFragment::fromHtml(box.text()).toPlainText();
         guitest::SaveShot(box, QStringLiteral("gis_export_result"));
         box.accept();
@@ -113,6 +140,8 @@ class GisExportTest : public QObject {
       Child<QPushButton>(d, CGisExportDialog::IDC_OK)->click();
     });
     m_frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
+    QVERIFY(Handled(watch));
+    QVERIFY(result && Handled(result));
     QCOMPARE(suggested, QStringLiteral("EPSG:31469"));
     QCOMPARE(name, QStringLiteral("DHDN / 3-degree Gauss-Kruger zone 5"));
     QCOMPARE(shownOutput, QStringLiteral("Ausgabe: ") + out + QStringLiteral(" (GeoPackage)"));
@@ -129,7 +158,7 @@ class GisExportTest : public QObject {
     m_services->prompt.fileChoices.push_back(QStringToPath(out));
     bool stillOpen = false;
     QString targetName;
-    WhenShown<CGisExportDialog>([&](CGisExportDialog& d) {
+    auto watch = WhenShown<CGisExportDialog>([&](CGisExportDialog& d) {
       Child<QCheckBox>(d, CGisExportDialog::IDC_GIS_UMRECHNEN)->setChecked(true);
       auto* target = Child<QLineEdit>(d, CGisExportDialog::IDC_GIS_ZIEL);
       QCOMPARE(target->text(), QStringLiteral("EPSG:25833"));
@@ -140,6 +169,7 @@ class GisExportTest : public QObject {
       Child<QPushButton>(d, CGisExportDialog::IDC_CANCEL)->click();
     });
     m_frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
+    QVERIFY(Handled(watch));
     QVERIFY(stillOpen);
     QCOMPARE(targetName, QStringLiteral("unbekannter EPSG-Code"));
     QCOMPARE(m_services->prompt.messages,
@@ -157,8 +187,9 @@ class GisExportTest : public QObject {
     file.close();
     m_services->prompt.fileChoices.push_back(QStringToPath(out));
     m_services->prompt.answers.push_back(edbs::PromptAnswer::No);
-    WhenShown<CGisExportDialog>([](CGisExportDialog& d) { d.accept(); });
+    auto watch = WhenShown<CGisExportDialog>([](CGisExportDialog& d) { d.accept(); });
     m_frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
+    QVERIFY(Handled(watch));
     QCOMPARE(QFileInfo(out).size(), qint64(3));
     QCOMPARE(m_services->prompt.messages.size(), std::size_t(1));
     QVERIFY(QString::fromStdString(m_services->prompt.messages[0]).contains(QStringLiteral("existiert bereits")));

@@ -97,8 +97,10 @@ bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs) {
 std::string Core(const char* utf8) { return satzlupe::ToCoreText(QString::fromUtf8(utf8)); }
 
 void SaveShot(QWidget& widget, const QString& name) {
-  QDir().mkpath(QStringLiteral("/tmp/shots"));
-  widget.grab().save(QStringLiteral("/tmp/shots/") + name + QStringLiteral(".png"));
+  const QString folder = qEnvironmentVariableIsEmpty("SATZLUPE_SHOT_DIR") ? QStringLiteral("/tmp/shots")
+                                                                         : qEnvironmentVariable("SATZLUPE_SHOT_DIR");
+  QDir().mkpath(folder);
+  widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace guitest

@@ -49,7 +49,7 @@ bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs = 20000);
 // Core text from a UTF-8 literal, for comparing with what the core recorded.
 std::string Core(const char* utf8);
 
-// Saves a picture of `widget` to /tmp/shots/<name>.png.
+// Saves a picture of `widget` to <name>.png in $SATZLUPE_SHOT_DIR, by default /tmp/shots.
 void SaveShot(QWidget& widget, const QString& name);
 
 }  // namespace guitest

@@ -3,16 +3,23 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
+
+#include <memory>
+#include <optional>
 
 #include "commands.h"
 #include "edbs_view.h"
@@ -25,7 +32,10 @@
 #include "load/recent_files.h"
 #include "main_frame.h"
 #include "qt_canvas.h"
+#include "lock_keys.h"
+#include "qt_services.h"
 #include "qtext.h"
+#include "records/filter_criteria.h"
 #include "reopen_dialog.h"
 #include "satzlupe_app.h"
 #include "start_screen.h"
@@ -47,17 +57,58 @@ QStringList CleanLines() {
   return result;
 }
 
-// Runs `action` once the next modal dialog is open, then lets `handle` close it.
+// Whether the dialog awaited by WhenDialogOpens was handled; once asked, a late timer does nothing.
+struct DialogWatch {
+  bool handled = false;
+  bool over = false;
+};
+
+// Lets `handle` work on the next modal dialog of type Dialog once it is open and close it. A
+// dialog that does not open, or that `handle` leaves open, fails the test instead of blocking it.
 template <typename Dialog, typename Handle>
-void WhenDialogOpens(Handle handle) {
-  QTimer::singleShot(0, [handle] {
+std::shared_ptr<DialogWatch> WhenDialogOpens(Handle handle) {
+  auto watch = std::make_shared<DialogWatch>();
+  QTimer::singleShot(0, [handle, watch] {
+    if (watch->over) return;
+    Dialog* found = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* d = qobject_cast<Dialog*>(w); d && d->isVisible()) {
-        handle(*d);
-        return;
-      }
+      if (auto* d = qobject_cast<Dialog*>(w); d && d->isVisible()) found = d;
+    }
+    if (!found) {
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+      return;
+    }
+    watch->handled = true;
+    handle(*found);
+    if (found->isVisible()) {
+      QTest::qFail("the dialog stayed open", __FILE__, __LINE__);
+      found->reject();
     }
   });
+  return watch;
+}
+
+// True when the awaited dialog opened and was handled.
+bool Handled(const std::shared_ptr<DialogWatch>& watch) {
+  watch->over = true;
+  return watch->handled;
+}
+
+// Waits for the next visible top-level widget of type W, for a modal one started by a timer.
+template <typename W>
+W* VisibleTopLevel() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* found = qobject_cast<W*>(w); found && found->isVisible()) return found;
+  }
+  return nullptr;
+}
+
+std::optional<bool> CapsOnNumUnknownScrollOff(LockKey key) {
+  switch (key) {
+    case LockKey::Caps: return true;
+    case LockKey::Num: return std::nullopt;
+    default: return false;
+  }
 }
 
 }  // namespace
@@ -168,9 +219,25 @@ class MainFrameTest : public QObject {
     QCOMPARE(m_frame->MessagePane()->text(), QStringLiteral("Fertig"));
     QCOMPARE(m_frame->CoordinatePane()->text(), QStringLiteral("0.000 / 0.000"));
     QCOMPARE(m_frame->CoordinatePane()->width(), 170);
-    QStringList indicators;
-    for (int k = 2; k <= 4; ++k) indicators << m_frame->findChild<QLabel*>(QStringLiteral("pane%1").arg(k))->text();
-    QCOMPARE(indicators, QStringList({QStringLiteral("UF"), QStringLiteral("NUM"), QStringLiteral("RF")}));
+  }
+
+  void LockIndicatorsShowWhatThePlatformTells() {
+    auto indicators = [this] {
+      QStringList texts;
+      for (int k = 2; k <= 4; ++k) texts << m_frame->findChild<QLabel*>(QStringLiteral("pane%1").arg(k))->text();
+      return texts;
+    };
+    // The offscreen platform tells nothing: the panes stay empty, whatever keys are pressed.
+    QTest::keyClick(m_frame.get(), Qt::Key_CapsLock);
+    QTest::keyClick(m_frame.get(), Qt::Key_NumLock);
+    m_frame->UpdateCommandUI();
+    QCOMPARE(indicators(), QStringList({QString(), QString(), QString()}));
+    SetLockKeyQuery(&CapsOnNumUnknownScrollOff);
+    m_frame->UpdateCommandUI();
+    QCOMPARE(indicators(), QStringList({QStringLiteral("UF"), QString(), QString()}));
+    SetLockKeyQuery(nullptr);
+    m_frame->UpdateCommandUI();
+    QCOMPARE(indicators(), QStringList({QString(), QString(), QString()}));
   }
 
   void EmptyStoreGreysTheDataCommands() {
@@ -199,6 +266,25 @@ class MainFrameTest : public QObject {
     guitest::SaveShot(*m_frame, QStringLiteral("main_after_load"));
   }
 
+  void LoadScreenShortensALongPathToItsBox() {
+    QString folder = guitest::TempDir();
+    for (int k = 0; k < 6; ++k) folder += QStringLiteral("/Unterordner_mit_langem_Namen_%1").arg(k);
+    QVERIFY(QDir().mkpath(folder));
+    const QString name = QStringLiteral("Unterordner_mit_langem_Namen_0/Unterordner_mit_langem_Namen_1/Unterordner_mit_langem_Namen_2/"
+                                        "Unterordner_mit_langem_Namen_3/Unterordner_mit_langem_Namen_4/Unterordner_mit_langem_Namen_5/"
+                                        "lieferung.edbs");
+    const QString path = guitest::WriteEdbsFile(name, CleanLines());
+    QVERIFY(!path.isEmpty());
+    QVERIFY(OpenByCommand(path));
+    m_frame->View()->RenderImage();
+    const QImage& image = m_frame->View()->Image();
+    // Nothing of the file line is drawn right of the bars' end, inside the box.
+    for (int y = 86; y < 100; ++y) {
+      for (int x = 723; x < 749; ++x) QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
+    }
+    guitest::SaveShot(*m_frame, QStringLiteral("load_screen_long_path"));
+  }
+
   void ErrorListStaysGreyAfterALoadWithoutFindings() {
     const QString path = guitest::WriteEdbsFile(QStringLiteral("clean.edbs"), CleanLines());
     QVERIFY(OpenByCommand(path));
@@ -220,9 +306,9 @@ class MainFrameTest : public QObject {
 
   void FilterSetEnablesItsClearingAndClearingEmptiesIt() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
-    g_store.ApplyFilterCriterion(kCritDatei, 0, 1);  // every record: the negation of nothing
+    g_store.ApplyFilterCriterion(kCritFehler, 0, 0);  // the example's deliberate faults
     m_frame->UpdateCommandUI();
-    if (g_filterCount == 0) QSKIP("criterion 0 selects nothing in this core");
+    QVERIFY(g_filterCount > 0);
     QVERIFY(Enabled(ID_FILTERMENGE_ENTLEEREN));
     Trigger(ID_FILTERMENGE_ENTLEEREN);
     QCOMPARE(g_filterCount, 0);
@@ -327,35 +413,65 @@ class MainFrameTest : public QObject {
   void ReopenAddsTheChosenFileInAddMode() {
     const QString path = guitest::WriteEdbsFile(QStringLiteral("wieder.edbs"), CleanLines());
     QVERIFY(OpenByCommand(path));
-    WhenDialogOpens<CReopenDialog>([](CReopenDialog& d) {
+    auto watch = WhenDialogOpens<CReopenDialog>([](CReopenDialog& d) {
       QCOMPARE(d.windowTitle(), QStringLiteral("Wiedereröffnen"));
       QVERIFY(d.findChild<QRadioButton*>(QStringLiteral("ctl315"))->isChecked());
       d.findChild<QRadioButton*>(QStringLiteral("ctl298"))->setChecked(true);
       d.findChild<QPushButton*>(QStringLiteral("ctl367"))->click();
     });
     Trigger(ID_DATEI_WIEDEROEFFNEN);
+    QVERIFY(Handled(watch));
     QVERIFY(guitest::WaitForLoad(*m_frame));
     QCOMPARE(g_store.GetRecordCount(), 6);
   }
 
-  void ReopenWithoutRowsReadsTheLastPathAgain() {
+  void ReopenWithoutRowsOffersNoOk() {
     const QString path = guitest::WriteEdbsFile(QStringLiteral("zuletzt.edbs"), CleanLines());
     QVERIFY(OpenByCommand(path));
+    const int records = g_store.GetRecordCount();
     g_recentFiles.fill(std::string());
-    WhenDialogOpens<CReopenDialog>([](CReopenDialog& d) {
+    auto watch = WhenDialogOpens<CReopenDialog>([](CReopenDialog& d) {
       QCOMPARE(d.findChild<QListWidget*>(QStringLiteral("ctl316"))->count(), 0);
-      d.findChild<QPushButton*>(QStringLiteral("ctl367"))->click();
+      auto* ok = d.findChild<QPushButton*>(QStringLiteral("ctl367"));
+      QVERIFY(!ok->isEnabled());
+      d.accept();  // as Enter would: nothing chosen, nothing read
+      QVERIFY(d.isVisible());
+      d.findChild<QPushButton*>(QStringLiteral("ctl366"))->click();
     });
     Trigger(ID_DATEI_WIEDEROEFFNEN);
-    QCOMPARE(g_fileName, QStringToPath(path));
-    QVERIFY(guitest::WaitForLoad(*m_frame));
-    QCOMPARE(g_store.GetRecordCount(), 3);
+    QVERIFY(Handled(watch));
+    QCOMPARE(g_pendingAction, static_cast<int>(kPendingLoadScreen));
+    QCOMPARE(g_store.GetRecordCount(), records);
+  }
+
+  void ReopenKeepsASelection() {
+    g_recentFiles[0] = "/daten/a.edbs";
+    g_recentFiles[1] = "/daten/b.edbs";
+    CReopenDialog d(m_frame.get());
+    d.show();
+    auto* list = d.findChild<QListWidget*>(QStringLiteral("ctl316"));
+    auto* ok = d.findChild<QPushButton*>(QStringLiteral("ctl367"));
+    QVERIFY(ok->isEnabled());
+    list->setCurrentRow(1);
+    // Ctrl+click on the selected row would leave none selected.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(1)).center());
+    QCOMPARE(list->selectedItems().size(), 1);
+    QCOMPARE(list->currentRow(), 1);
+    list->clearSelection();
+    QCOMPARE(list->selectedItems().size(), 1);
+    QVERIFY(ok->isEnabled());
+    d.accept();
+    QCOMPARE(g_fileName, std::string("/daten/b.edbs"));
+    QCOMPARE(g_pendingAction, static_cast<int>(kPendingOpen));
   }
 
   void ReopenCancelledChangesNothing() {
     g_recentFiles[0] = "/nirgends/a.edbs";
-    WhenDialogOpens<CReopenDialog>([](CReopenDialog& d) { d.findChild<QPushButton*>(QStringLiteral("ctl366"))->click(); });
+    auto watch = WhenDialogOpens<CReopenDialog>(
+        [](CReopenDialog& d) { d.findChild<QPushButton*>(QStringLiteral("ctl366"))->click(); });
     Trigger(ID_DATEI_WIEDEROEFFNEN);
+    QVERIFY(Handled(watch));
     QCOMPARE(g_pendingAction, static_cast<int>(kPendingNothing));
     QVERIFY(g_fileName.empty());
   }
@@ -387,7 +503,7 @@ class MainFrameTest : public QObject {
 
   void ErrorListDialogOpensFromTheCommandWithItsHelp() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
-    WhenDialogOpens<CErrorListDialog>([](CErrorListDialog& d) {
+    auto watch = WhenDialogOpens<CErrorListDialog>([](CErrorListDialog& d) {
       QCOMPARE(d.List()->model()->rowCount(), static_cast<int>(g_errorMessages.size()));
       d.findChild<QPushButton*>(QStringLiteral("ctl369"))->click();
       d.activateWindow();
@@ -398,6 +514,7 @@ class MainFrameTest : public QObject {
       d.findChild<QPushButton*>(QStringLiteral("ctl359"))->click();
     });
     Trigger(ID_DATEI_FEHLERLISTE);
+    QVERIFY(Handled(watch));
     QCOMPARE(m_services->help.topics, (std::vector<int>{131189, 0x50000 + 314}));
   }
 
@@ -412,6 +529,111 @@ class MainFrameTest : public QObject {
     Trigger(ID_VIEW_TOOLBAR);
     Trigger(ID_VIEW_STATUS_BAR);
     QVERIFY(m_frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
+  }
+
+  void UsualShortcutsTriggerTheirCommands() {
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    QCOMPARE(m_frame->Command(ID_DATEI_OEFFNEN)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(m_frame->Command(ID_DATEI_LESBAR_SPEICHERN)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(m_frame->Command(ID_APP_EXIT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(m_frame->Command(ID_HELP_FINDER)->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(m_frame->Command(ID_GRAFIK)->shortcut(), QKeySequence(Qt::Key_F5));
+    // The toolbar hidden, the keys still work.
+    Trigger(ID_VIEW_TOOLBAR);
+    m_services->prompt.fileChoices.push_back(QStringToPath(guitest::ExampleFile()));
+    QTest::keyClick(m_frame.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_services->prompt.chooserTitles, std::vector<std::string>{guitest::Core("EDBS-Datei öffnen")});
+    QVERIFY(guitest::WaitForLoad(*m_frame));
+    QTest::keyClick(m_frame.get(), Qt::Key_F5);
+    QCOMPARE(g_pendingAction, static_cast<int>(kPendingGraphic));
+    QTest::keyClick(m_frame.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_services->prompt.chooserTitles.back(), guitest::Core("Lesbare Text-Datei schreiben"));
+    // No key of the menu's mnemonics (Alt+letter) is taken by a shortcut.
+    for (QAction* a : m_frame->actions()) QVERIFY(!(a->shortcut()[0].keyboardModifiers() & Qt::AltModifier));
+    QTest::keyClick(m_frame.get(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!m_frame->isVisible());
+  }
+
+  void SaveReadableShowsItsProgressAndTheWaitCursor() {
+    QVERIFY(OpenByCommand(guitest::ExampleFile()));
+    const QString out = guitest::TempDir() + QStringLiteral("/fortschritt.txt");
+    m_services->prompt.fileChoices.push_back(QStringToPath(out));
+    m_services->cursor.changes = 0;
+    Trigger(ID_DATEI_LESBAR_SPEICHERN);
+    auto* progress = m_frame->findChild<QProgressDialog*>(QStringLiteral("exportProgress"));
+    QVERIFY(progress);
+    QCOMPARE(progress->windowTitle(), QStringLiteral("Lesbar Speichern"));
+    QCOMPARE(progress->maximum(), g_store.GetRecordCount());
+    QCOMPARE(progress->value(), progress->maximum());
+    QCOMPARE(m_services->cursor.changes, 2);
+    QVERIFY(!m_services->cursor.shown);
+    QVERIFY(QFile::exists(out));
+  }
+
+  void ExitEndsTheProgramWithTheHelpOpenAndWritesTheSettings() {
+    m_frame.reset();
+    edbs::MemoryProfile profile;
+    CSatzlupeApp app(&profile);
+    QVERIFY(app.InitInstance({}));
+    edbs::HelpSystem().ShowContents();
+    auto* help = VisibleTopLevel<HelpWindow>();
+    QVERIFY(help);
+    g_settings.Gitterabstand = 12.5;
+    g_recentFiles[0] = "/daten/zuletzt.edbs";
+    // Quits as the running program would; a program that does not end is stopped after a while.
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    failsafe.start(5000);
+    QTimer::singleShot(0, [&app] { app.MainFrame()->Command(ID_APP_EXIT)->trigger(); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(profile.GetInt("Einstellungen", "Gitterabstand", -1), 12500);
+    QCOMPARE(profile.GetString("Dateinamen", "MRUListname00", "xxx"), std::string("/daten/zuletzt.edbs"));
+  }
+
+  void FileChoosersAreGermanAndStartInTheLastFolder() {
+    QVERIFY2(GermanQtTranslationLoaded(), "Qt's German translations are missing (package qt6-translations-l10n)");
+    const QString first = guitest::TempDir() + QStringLiteral("/zuletzt_gelesen");
+    const QString second = guitest::TempDir() + QStringLiteral("/anderswo");
+    QVERIFY(QDir().mkpath(first) && QDir().mkpath(second));
+    const QString chosen = guitest::WriteEdbsFile(QStringLiteral("anderswo/b.edbs"), CleanLines());
+    g_recentFiles[0] = QStringToPath(first + QStringLiteral("/a.edbs"));
+    QtPrompt prompt;
+    // Looks at the chooser that opens next, then picks `pick` or cancels; never leaves it open.
+    QString folder;
+    QStringList texts;
+    auto whenOpen = [&](const QString& pick) {
+      folder.clear();
+      QTimer::singleShot(0, [&, pick] {
+        auto* d = VisibleTopLevel<QFileDialog>();
+        if (!d) return;
+        folder = d->directory().absolutePath();
+        auto* box = d->findChild<QDialogButtonBox*>();
+        texts = {box->buttons().first()->text(), box->button(QDialogButtonBox::Cancel)->text(),
+                 d->findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
+                 d->findChild<QLabel*>(QStringLiteral("lookInLabel"))->text()};
+        guitest::SaveShot(*d, QStringLiteral("file_dialog_german"));
+        if (!pick.isEmpty()) {
+          d->selectFile(pick);
+          static_cast<QDialog*>(d)->accept();
+        }
+        if (d->isVisible()) d->reject();
+      });
+    };
+    whenOpen(chosen);
+    QCOMPARE(prompt.ChooseOpenFile(guitest::Core("EDBS-Datei öffnen"), kAllFilesFilter), QStringToPath(chosen));
+    QCOMPARE(folder, first);
+    QCOMPARE(texts, QStringList({QStringLiteral("&Öffnen"), QStringLiteral("Abbrechen"), QStringLiteral("Datei&name:"),
+                                 QStringLiteral("Suchen in:")}));
+    // The file chosen last decides, until another file is read.
+    whenOpen(QString());
+    QCOMPARE(prompt.ChooseSaveFile("Lesbare Text-Datei schreiben", kAllFilesFilter), std::string());
+    QCOMPARE(folder, second);
+    QCOMPARE(texts.first(), QStringLiteral("S&peichern"));
+    g_recentFiles[0] = QStringToPath(first + QStringLiteral("/c.edbs"));  // read through the reopen list
+    whenOpen(QString());
+    QCOMPARE(prompt.ChooseOpenFile("EDBS-Datei", kAllFilesFilter), std::string());
+    QCOMPARE(folder, first);
   }
 
   void HelpContentsFromTheMenuAndF1() {

@@ -177,6 +177,47 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(g_settings.Gitterabstand, -3.0);
   }
 
+  void HiddenSpacingIsNotChecked() {
+    g_settings.Gitterabstand = 25.0;
+    COptionsDialog d;
+    d.show();
+    Field(d, COptionsDialog::IDC_GITTERABSTAND)->setText(QStringLiteral("kaputt"));
+    Check(d, COptionsDialog::IDC_GITTERAUTO)->setChecked(true);
+    d.accept();
+    QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+    QVERIFY(m_services->prompt.messages.empty());
+    QCOMPARE(g_settings.Gitterauto, true);
+    QCOMPARE(g_settings.Gitterabstand, 25.0);
+  }
+
+  void InfinityNanAndNumbersBeyondTheirTypeAreRefused() {
+    QVERIFY(!OkWith(COptionsDialog::IDC_GITTERABSTAND, QStringLiteral("inf")));
+    QVERIFY(!OkWith(COptionsDialog::IDC_GITTERABSTAND, QStringLiteral("nan")));
+    QVERIFY(!OkWith(COptionsDialog::IDC_GITTERABSTAND, QStringLiteral("1e300")));  // no millimetre count
+    QVERIFY(!OkWith(COptionsDialog::IDC_TEXTHOEHE, QStringLiteral("-infinity")));
+    QVERIFY(!OkWith(COptionsDialog::IDC_TEXTHOEHE, QStringLiteral("1e999")));
+    QVERIFY(!OkWith(COptionsDialog::IDC_RECHTSWERT, QStringLiteral("0x10")));
+    QVERIFY(!OkWith(COptionsDialog::IDC_DETAIL_MAXANZ, QStringLiteral("99999999999999999999")));
+    QCOMPARE(m_services->prompt.messages,
+             (std::vector<std::string>{"Please enter a number.", "Please enter a number.",
+                                       "Please enter a number between -2147483.648 and 2147483.647.",
+                                       "Please enter a number.", "Please enter a number between 0.001 and 1000.",
+                                       "Please enter a number.", "Please enter an integer between 1 and 50000."}));
+    QCOMPARE(g_settings.Gitterabstand, 100.0);
+    QVERIFY(OkWith(COptionsDialog::IDC_GITTERABSTAND, QStringLiteral("2147483.647")));
+    QCOMPARE(g_settings.Gitterabstand, 2147483.647);
+  }
+
+  void DecimalCommaIsTakenAsThePoint() {
+    QVERIFY(OkWith(COptionsDialog::IDC_GITTERABSTAND, QStringLiteral("12,5")));
+    QCOMPARE(g_settings.Gitterabstand, 12.5);
+    QVERIFY(OkWith(COptionsDialog::IDC_TEXTHOEHE, QStringLiteral(" +2,25 ")));
+    QCOMPARE(g_textHeight, 2.25);
+    QVERIFY(!OkWith(COptionsDialog::IDC_TEXTHOEHE, QStringLiteral("1,000.5")));
+    QVERIFY(!OkWith(COptionsDialog::IDC_TEXTHOEHE, QStringLiteral("1,2,3")));
+    QVERIFY(!OkWith(COptionsDialog::IDC_DETAIL_MAXANZ, QStringLiteral("1,5")));
+  }
+
   void FieldsAreCheckedInDialogOrder() {
     COptionsDialog d;
     d.show();

@@ -32,6 +32,8 @@ Result RunCli(const std::string& args) {
 
 std::string Otex(const std::string& text18) { return Line("BINF", "ULOTEX  ", "0001" + text18); }
 
+const std::string kExample = std::string(SATZLUPE_EXAMPLES) + "/beispiel.edbs";
+
 }  // namespace
 
 TEST(Cli, CheckPrintsTheLoadResultInUtf8) {
@@ -104,6 +106,15 @@ TEST(Cli, HelpIsGerman) {
   EXPECT_NE(r.out.find("R\xC3\xBC" "ckgabewert"), std::string::npos);
 }
 
+TEST(Cli, EmptyFileIsAFinding) {
+  TempDir dir;
+  const std::string path = dir.Write("leer.edbs", "");
+  const Result r = RunCli("check " + path);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("2\tFEHLER\tVorhandensein von AKND- und AEND-Satz\n"), std::string::npos);
+  EXPECT_NE(r.out.find("       0\tAKND - AEND \tLetzter Satz ist kein AEND-Satz!\t\n"), std::string::npos);
+}
+
 // The folder of the checkout is not part of the output: the golden file names it "examples".
 std::string WithoutCheckoutFolder(std::string out) {
   const std::string folder = SATZLUPE_EXAMPLES;
@@ -114,7 +125,33 @@ std::string WithoutCheckoutFolder(std::string out) {
 }
 
 TEST(Cli, CheckOfTheExampleIsPinned) {
-  const Result r = RunCli(std::string("check ") + SATZLUPE_EXAMPLES + "/beispiel.edbs");
+  const Result r = RunCli("check " + kExample);
   EXPECT_EQ(r.status, 1);
   ExpectGolden("cli/check_beispiel.txt", WithoutCheckoutFolder(r.out));
+}
+
+TEST(Cli, StatsPrintsEveryStatisticOfTheExampleAsTheListShowsIt) {
+  const char* const names[] = {"saetze", "op", "info", "aggregate", "folien", "objektarten", "objektschluessel",
+                               "artinfo", "artgeom", "fachkennungen", "extrem", "attribute", "whf"};
+  std::string out;
+  for (const char* name : names) {
+    const Result r = RunCli(std::string("stats ") + name + " " + kExample);
+    EXPECT_EQ(r.status, 0) << name;
+    out += std::string("== ") + name + "\n" + r.out;
+  }
+  ExpectGolden("cli/stats_beispiel.txt", WithoutCheckoutFolder(out));
+}
+
+TEST(Cli, StatsRefusesAnUnknownNameAndReportsAMissingFile) {
+  TempDir dir;
+  const std::string a = dir.Write("a.edbs", Join({Otex("x                 ")}));
+  EXPECT_EQ(RunCli("stats folie " + a).status, 2);
+  EXPECT_TRUE(RunCli("stats folie " + a).out.empty());
+  EXPECT_EQ(RunCli("stats op").status, 2);
+  const Result missing = RunCli("stats op " + dir.Path("fehlt.edbs") + " " + a);
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.out.find("      1\tBINF\n"), std::string::npos);  // the other file is counted
+  const Result none = RunCli("stats op " + dir.Path("fehlt.edbs"));
+  EXPECT_EQ(none.status, 2);
+  EXPECT_TRUE(none.out.empty());
 }

@@ -134,3 +134,12 @@ TEST(CliFilter, ARefusedFilterWritesNoExport) {
   EXPECT_EQ(r.err, "Das Argument an der Position 1 unterschreitet\ndie minimale Anzahl Zeichen (3) f\xC3\xBCr diese "
                    "Art von Argument!\nFilter nicht ausgef\xC3\xBChrt!\n");
 }
+
+TEST(CliFilter, StatsCountTheFilterSet) {
+  const Result all = RunCli("stats op " + kExample);
+  const Result some = RunCli("stats op --filter Folie=001 " + kExample);
+  ASSERT_EQ(some.status, 0) << some.err;
+  EXPECT_EQ(all.out.find("Nur gefilterte"), std::string::npos);
+  EXPECT_EQ(some.out.rfind("Nur gefilterte S\xC3\xA4tze !", 0), 0u) << some.out;
+  EXPECT_EQ(RunCli("stats op --filter Zeile=5-3-1 " + kExample).status, 3);
+}

@@ -142,10 +142,14 @@ TEST_F(Checks, OrderHeaderOrEndInTheMiddle) {
                                       "       3Reihenfolge AEND-Satz mu\xDF letzter Satz sein!"}));
 }
 
-TEST_F(Checks, NoEntriesNoFindings) {
+TEST_F(Checks, NoEntriesLackBothOrderHeaderAndEndRecord) {
   Run({});
-  EXPECT_TRUE(g_errorMessages.empty());
-  EXPECT_EQ(g_checkCounts[11], 0);
+  EXPECT_EQ(g_errorMessages, (std::vector<std::string>{"       0AKND - AEND 1.Satz ist kein AKND-Satz!",
+                                                       "       0AKND - AEND Letzter Satz ist kein AEND-Satz!"}));
+  EXPECT_EQ(g_errorRecords, (std::vector<std::string>{"", ""}));
+  EXPECT_EQ(g_checkCounts[11], 2);
+  EXPECT_NE(dc.Log().find("line 55 325 65 335 pen 2 255,0,0"), std::string::npos);  // row 11 crossed
+  for (int row : {1, 2, 3, 4, 5, 8, 9, 10, 12}) EXPECT_EQ(g_checkCounts[row], 0) << "row " << row;
 }
 
 TEST_F(Checks, RepetitionFactorRowsAlwaysShowAGreenTick) {

@@ -60,3 +60,13 @@ TEST(WhfPart, CriterionSevenIsARangeTestOnTheFourDigits) {
   g_filterTo[0] = "0010";
   EXPECT_EQ(p.MatchFilter(kCritWhFaktor), 0);
 }
+
+TEST(WhfPart, RepeatCountHasFourDigitsAsPrintfWrites) {
+  for (const auto& [text, shown] : std::vector<std::pair<std::string, std::string>>{
+           {"9999", "9999"}, {"0470", "0470"}, {"1000", "1000"}, {" 7  ", "0007"}, {"-012", "-012"}, {"-999", "-999"}}) {
+    Text(text);
+    int error = -1;
+    CWhfPart p(error, 43);
+    EXPECT_EQ(p.GetRepeatCount(), shown) << text;
+  }
+}

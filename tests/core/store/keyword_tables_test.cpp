@@ -2,11 +2,35 @@
 
 #include <gtest/gtest.h>
 
-TEST(KeywordTables, SizesAndPlaceholders) {
-  EXPECT_EQ(OpKeyTable.size(), 11u);
-  EXPECT_EQ(InfoNameTable.size(), 32u);
-  EXPECT_EQ(PartTypeNameTable.size(), 68u);
-  EXPECT_EQ(DataKeyTable.size(), 27u);
+#include <set>
+
+namespace {
+
+// Every entry is written out at its field's width and named once; only the last is the
+// placeholder. A table given fewer names than its size leaves empty entries, which this finds.
+template <std::size_t N>
+void ExpectFilledAndDistinct(const std::array<std::string_view, N>& table, std::size_t width, std::size_t whfWidth,
+                             const char* name) {
+  std::set<std::string_view> seen;
+  for (std::size_t k = 0; k < N; ++k) {
+    const std::string_view entry = table[k];
+    const std::size_t expected = entry.starts_with("WHF_") ? whfWidth : width;
+    EXPECT_EQ(entry.size(), expected) << name << "[" << k << "] \"" << entry << "\"";
+    EXPECT_EQ(entry.find('?') == std::string_view::npos, k + 1 < N) << name << "[" << k << "]";
+    EXPECT_TRUE(seen.insert(entry).second) << name << "[" << k << "] twice: " << entry;
+  }
+}
+
+}  // namespace
+
+TEST(KeywordTables, EveryEntryFilledToItsWidthAndNamedOnce) {
+  ExpectFilledAndDistinct(OpKeyTable, 4, 4, "OpKeyTable");
+  ExpectFilledAndDistinct(InfoNameTable, 8, 8, "InfoNameTable");
+  ExpectFilledAndDistinct(PartTypeNameTable, 8, 12, "PartTypeNameTable");
+  ExpectFilledAndDistinct(DataKeyTable, 8, 8, "DataKeyTable");
+}
+
+TEST(KeywordTables, Placeholders) {
   EXPECT_EQ(OpKeyTable[10], "????");
   EXPECT_EQ(InfoNameTable[31], "????????");
   EXPECT_EQ(PartTypeNameTable[67], "????????");

@@ -8,6 +8,7 @@
 #include "platform/services.h"
 #include "store/keyword_tables.h"
 #include "support/edbs_lines.h"
+#include "support/golden.h"
 
 using namespace testing_edbs;
 
@@ -161,4 +162,37 @@ TEST_F(Export, UnwritablePathIsReportedAndNothingIsWritten) {
   EXPECT_FALSE(WriteReadableExport(dir.Path("fehlt/aus.txt")));
   EXPECT_EQ(prompt.messages, std::vector<std::string>{"Datei kann nicht ge\xF6" "ffnet werden!"});
   EXPECT_FALSE(std::filesystem::exists(dir.Path("fehlt")));
+}
+
+TEST_F(Export, BothFormsOfTheExampleArePinned) {
+  // Loaded by its name in the examples folder, so that the headings are the same in every checkout.
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(SATZLUPE_EXAMPLES);
+  Load("beispiel.edbs");
+  std::filesystem::current_path(previous);
+  ASSERT_GT(g_store.GetRecordCount(), 0);
+  for (int form : {1, 0}) {
+    g_settings.Kurzform = form;
+    const std::string path = dir.Path("aus.txt");
+    ASSERT_TRUE(WriteReadableExport(path));
+    ExpectGolden(form == 1 ? "views/export_beispiel_lang.txt" : "views/export_beispiel_kurz.txt", Read(path));
+  }
+}
+
+TEST_F(Export, ProgressReachesEveryWrittenRecordOfTheFilterSet) {
+  for (int k = 1; k <= 500; ++k) Add(Line("BINF", "ULOTEX  ", "0001" + std::string(18, 'a' + k % 26)), k);
+  ResetFilterValues();
+  g_filterFrom[0] = "101";
+  g_filterTo[0] = "400";
+  g_filterArgCount = 1;
+  g_store.ApplyFilterCriterion(1, 0, 0);
+  ASSERT_EQ(g_filterCount, 300);
+  std::vector<std::pair<long long, long long>> calls;
+  ASSERT_TRUE(WriteReadableExport(dir.Path("aus.txt"), [&](long long written, long long total) {
+    calls.emplace_back(written, total);
+  }));
+  ASSERT_GE(calls.size(), 50u);
+  EXPECT_LE(calls.size(), 110u);
+  EXPECT_EQ(calls.back(), std::make_pair(300LL, 300LL));
+  for (std::size_t k = 1; k < calls.size(); ++k) EXPECT_GT(calls[k].first, calls[k - 1].first);
 }

@@ -1,0 +1,329 @@
+#include "views/statistics.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string_view>
+#include <unordered_map>
+
+#include "platform/cp1252_literal.h"
+#include "platform/text.h"
+#include "records/edbs_part.h"
+#include "records/part_classes.h"
+#include "store/edbs_store.h"
+#include "store/keyword_tables.h"
+#include "views/record_scope.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+using Count = std::int64_t;
+
+constexpr std::string_view kRule = "________________________________________________";
+
+// Placeholders of the part-field readers for a part without such a field.
+constexpr std::string_view kNoLayer = "zzz";
+constexpr std::string_view kNoObjectType = "zzzz";
+constexpr std::string_view kNoKind = "XX";
+constexpr std::string_view kNoFourCharValue = "XXXX";
+
+// Kinds of special information whose text begins with a Fachkennung.
+constexpr std::string_view kFirstFachKind = "11";
+constexpr std::string_view kLastFachKind = "19";
+constexpr std::string_view kFachKindNames = "44";
+constexpr std::size_t kFachkennungWidth = 2;
+
+// The lines every statistic begins with: the share of the filter set when one exists.
+Lines Frame(std::string_view title) {
+  Lines out;
+  if (g_filterCount > 0) {
+    const int records = g_store.GetRecordCount();
+    const double percent = records > 0 ? 100.0 * g_filterCount / records : 0.0;
+    out.push_back(Format(CP("Nur gefilterte Sätze !  (%4.1f%%)"), percent));
+    out.emplace_back(" ");
+  }
+  out.emplace_back(title);
+  out.emplace_back(kRule);
+  return out;
+}
+
+std::string Row(Count count, std::string_view name) {
+  std::string row = Format("%7lld\t", static_cast<long long>(count));
+  row += name;
+  return row;
+}
+
+// A counter per table entry and one for everything outside the table.
+struct TableCounts {
+  explicit TableCounts(std::size_t entries) : perEntry(entries, 0) {}
+  void Add(int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < perEntry.size()) {
+      ++perEntry[static_cast<std::size_t>(index)];
+    } else {
+      ++unknown;
+    }
+  }
+  std::vector<Count> perEntry;
+  Count unknown = 0;
+};
+
+struct TableForm {
+  std::string_view title;
+  std::string_view totalFormat;  // "%7lld\t..." with the total
+  bool hasUnknownRow;
+  bool unknownInTotal;
+};
+
+template <typename NameOf>
+Lines TableLines(const TableForm& form, const TableCounts& counts, NameOf nameOf) {
+  Lines out = Frame(form.title);
+  Count total = 0;
+  for (std::size_t k = 0; k < counts.perEntry.size(); ++k) {
+    if (counts.perEntry[k] <= 0) continue;
+    out.push_back(Row(counts.perEntry[k], nameOf(k)));
+    total += counts.perEntry[k];
+  }
+  if (form.hasUnknownRow && counts.unknown > 0) out.push_back(Row(counts.unknown, "UNBEKANNT"));
+  if (form.unknownInTotal) total += counts.unknown;
+  out.emplace_back(kRule);
+  out.push_back(Format(std::string(form.totalFormat).c_str(), static_cast<long long>(total)));
+  return out;
+}
+
+// Counts one table index per record in scope.
+template <typename IndexOf>
+TableCounts CountRecords(std::size_t entries, IndexOf indexOf) {
+  TableCounts counts(entries);
+  for (int i = 0; i < g_store.GetRecordCount(); ++i) {
+    if (RecordInScope(i)) counts.Add(indexOf(i));
+  }
+  return counts;
+}
+
+Lines RecordsPerFile() {
+  const TableCounts counts = CountRecords(kLoadedFileSlots, [](int i) { return g_store.GetFileIndex(i); });
+  const TableForm form{"Anzahl\tDateiname", CP("%7lld\tGesamtanzahl Sätze"), false, true};
+  return TableLines(form, counts, [](std::size_t k) { return edbs::NativePathToText(g_loadedFiles[k]); });
+}
+
+Lines OpKeys() {
+  const TableCounts counts = CountRecords(kUnknownOpKey, [](int i) { return g_store.GetOpKeyIndex(i); });
+  const TableForm form{CP("Anzahl\tOperationsschlüssel"), CP("%7lld\tGesamtanzahl Operationsschlüssel"), true,
+                       true};
+  return TableLines(form, counts, [](std::size_t k) { return OpKeyTable[k]; });
+}
+
+Lines InfoNames() {
+  const TableCounts counts = CountRecords(kUnknownInfoName, [](int i) { return g_store.GetInfoNameIndex(i); });
+  const TableForm form{"Anzahl\tInformationsnamen", "%7lld\tGesamtanzahl Informationsnamen", true, true};
+  return TableLines(form, counts, [](std::size_t k) { return InfoNameTable[k]; });
+}
+
+Lines Aggregates() {
+  TableCounts counts(kUnknownPartType);
+  for (int i = 0; i < g_store.GetRecordCount(); ++i) {
+    if (!RecordInScope(i)) continue;
+    for (int j = 0; j < g_store.GetPartCount(i); ++j) counts.Add(g_store.GetPartType(i, j));
+  }
+  // Parts of an unknown type are shown but stay out of the total.
+  const TableForm form{"Anzahl\tAggregate", "%7lld\tGesamtanzahl Aggregate", true, false};
+  return TableLines(form, counts, [](std::size_t k) { return PartTypeNameTable[k]; });
+}
+
+// Short texts compared character by character: called for every part, where a library call per
+// comparison would cost more than the comparison.
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t k = 0; k < a.size(); ++k) {
+    if (a[k] != b[k]) return false;
+  }
+  return true;
+}
+
+// The number of parts per distinct value: a hash table (millions of parts, few distinct values)
+// behind the two values counted last, which neighbouring parts often repeat.
+class ValueCounts {
+ public:
+  void Add(std::string_view value) {
+    for (Entry* recent : m_recent) {
+      if (recent != nullptr && SameText(recent->first, value)) {
+        ++recent->second;
+        return;
+      }
+    }
+    auto it = m_counts.find(value);
+    if (it == m_counts.end()) it = m_counts.emplace(std::string(value), 0).first;
+    ++it->second;
+    m_recent[1] = m_recent[0];
+    m_recent[0] = &*it;
+  }
+  // std::string orders byte-wise with bytes taken as unsigned, as strcmp does.
+  std::map<std::string, Count> Sorted() const { return {m_counts.begin(), m_counts.end()}; }
+
+ private:
+  // FNV-1a: the values are a few characters long, where the library's hash costs more.
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const {
+      std::uint64_t h = 14695981039346656037ull;
+      for (const char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+      return static_cast<std::size_t>(h);
+    }
+  };
+  using Map = std::unordered_map<std::string, Count, Hash, std::equal_to<>>;
+  using Entry = Map::value_type;
+  Map m_counts;
+  std::array<Entry*, 2> m_recent{};
+};
+
+// Which part types the store answers with a value rather than its placeholder: those whose class
+// has the reader, asked once per type through the part-type visitor. Parts of the other types
+// are passed over without asking the store (most parts of a delivery carry none of the values).
+template <typename Probe>
+class ClassReads {
+ public:
+  ClassReads() {
+    for (int type = 0; type < kPartTypeCount; ++type) {
+      m_has[static_cast<std::size_t>(type)] =
+          VisitPartClass(type, [](auto id) { return Probe::template Of<typename decltype(id)::type>(); });
+    }
+  }
+  bool operator()(int i, int j) const {
+    const int type = g_store.GetPartType(i, j);
+    return type < 0 || type >= kPartTypeCount || m_has[static_cast<std::size_t>(type)];
+  }
+
+ private:
+  std::array<bool, kPartTypeCount> m_has{};
+};
+
+struct ReadsLayer {
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetLayer(); }; }
+};
+struct ReadsObjectType {
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetObjectType(); }; }
+};
+struct ReadsGeometryKind {
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetGeometryKind(); }; }
+};
+struct ReadsInfoKind {
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetInfoKind(); }; }
+};
+struct ReadsAttribute {
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetAttribute(); }; }
+};
+struct ReadsRepeatCount {
+  template <typename C>
+  static bool Of() { return requires(const C& p) { p.GetRepeatCount(); }; }
+};
+
+// Distinct values in byte-wise order with the number of parts that carry each. `read` adds the
+// value of a part that has one to the counts; it is asked only for parts whose class has the
+// reader that Probe names.
+template <typename Probe, typename Read>
+Lines DistinctLines(std::string_view title, Read read) {
+  ValueCounts counts;
+  const ClassReads<Probe> classReads;
+  for (int i = 0; i < g_store.GetRecordCount(); ++i) {
+    if (!RecordInScope(i)) continue;
+    for (int j = 0; j < g_store.GetPartCount(i); ++j) {
+      if (classReads(i, j)) read(i, j, counts);
+    }
+  }
+  Lines out = Frame(title);
+  for (const auto& [v, n] : counts.Sorted()) out.push_back(Row(n, v));
+  out.emplace_back(kRule);
+  return out;
+}
+
+// A store reader whose placeholder marks a part without the value.
+template <typename Reader>
+auto Skipping(std::string_view placeholder, Reader read) {
+  return [placeholder, read](int i, int j, ValueCounts& counts) {
+    const std::string value = (g_store.*read)(i, j);
+    if (!SameText(value, placeholder)) counts.Add(value);
+  };
+}
+
+void ObjectKey(int i, int j, ValueCounts& counts) {
+  std::string layer = g_store.GetLayer(i, j);
+  if (SameText(layer, kNoLayer)) return;
+  const std::string objectType = g_store.GetObjectType(i, j);
+  if (SameText(objectType, kNoObjectType)) return;
+  layer += '\t';
+  layer += objectType;
+  counts.Add(layer);
+}
+
+void Fachkennung(int i, int j, ValueCounts& counts) {
+  const std::string kind = g_store.GetInfoKind(i, j);
+  if (!((kind >= kFirstFachKind && kind <= kLastFachKind) || kind == kFachKindNames)) return;
+  const std::string text = g_store.GetInfoText(i, j);
+  const std::string_view key = std::string_view(text).substr(0, kFachkennungWidth);
+  if (!SameText(key, kNoKind)) counts.Add(key);
+}
+
+Lines Extremes() {
+  constexpr double kStart = 9999999.999;
+  double minX = kStart, minY = kStart, maxX = -kStart, maxY = -kStart;
+  for (int i = 0; i < g_store.GetRecordCount(); ++i) {
+    const int op = g_store.GetOpKeyIndex(i);
+    if (!RecordInScope(i) || (op != kFEIN && op != kBSPE)) continue;
+    for (int j = 0; j < g_store.GetPartCount(i); ++j) {
+      double x = 0, y = 0;
+      if (g_store.GetPoint(i, j, x, y) != 0) continue;
+      minX = std::min(minX, x);
+      minY = std::min(minY, y);
+      maxX = std::max(maxX, x);
+      maxY = std::max(maxY, y);
+    }
+  }
+  if (minX > kStart - 0.001) minX = minY = maxX = maxY = 0;
+  Lines out = Frame("Extremalkoordinaten");
+  out.push_back(Format("Rechtswert:\t\t\t%11.3f m", maxX));
+  out.push_back(Format("Hochwert:\t\t\t%11.3f m", maxY));
+  out.insert(out.end(), {" ", " "});
+  out.push_back(Format(CP("\t\tGröße: %11.3f x %11.3f m"), maxX - minX, maxY - minY));
+  out.insert(out.end(), {" ", " "});
+  out.push_back(Format("Rechtswert:\t%11.3f m", minX));
+  out.push_back(Format("Hochwert:\t%11.3f m", minY));
+  out.emplace_back(kRule);
+  return out;
+}
+
+}  // namespace
+
+std::string StatisticsStartLine() { return CP("Bitte wählen Sie links eine Statistik aus!"); }
+
+std::vector<std::string> StatisticLines(int kind) {
+  switch (kind) {
+    case kStatRecordsPerFile: return RecordsPerFile();
+    case kStatOpKeys: return OpKeys();
+    case kStatInfoNames: return InfoNames();
+    case kStatAggregates: return Aggregates();
+    case kStatLayers:
+      return DistinctLines<ReadsLayer>("Anzahl\tFolie", Skipping(kNoLayer, &CEdbsStore::GetLayer));
+    case kStatObjectKinds:
+      return DistinctLines<ReadsObjectType>("Anzahl\tObjektart", Skipping(kNoObjectType, &CEdbsStore::GetObjectType));
+    case kStatObjectKeys: return DistinctLines<ReadsLayer>(CP("Anzahl\tObjektschlüssel"), ObjectKey);
+    case kStatInfoKinds:
+      return DistinctLines<ReadsInfoKind>("Anzahl\tArten der besonderen Information",
+                                          Skipping(kNoKind, &CEdbsStore::GetInfoKind));
+    case kStatGeometryKinds:
+      return DistinctLines<ReadsGeometryKind>("Anzahl\tArten der Geometrie",
+                                              Skipping(kNoKind, &CEdbsStore::GetGeometryKind));
+    case kStatFachkennungen: return DistinctLines<ReadsInfoKind>("Anzahl\tFachkennungen", Fachkennung);
+    case kStatExtremes: return Extremes();
+    case kStatAttributes:
+      return DistinctLines<ReadsAttribute>("Anzahl\tAttribute", Skipping(kNoFourCharValue, &CEdbsStore::GetAttribute));
+    case kStatRepeatCounts:
+      return DistinctLines<ReadsRepeatCount>("Anzahl\tWiederholungsfaktoren",
+                                             Skipping(kNoFourCharValue, &CEdbsStore::GetRepeatCount));
+    default: return {};
+  }
+}
