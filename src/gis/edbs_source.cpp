@@ -202,10 +202,12 @@ std::optional<Point2> FirstPoint() {
   return std::nullopt;
 }
 
-SourceData ReadStore() {
+SourceData ReadStore(const Progress& progress) {
   SourceData data;
   std::unordered_map<std::string, std::size_t> objectIndex;
-  for (int i = 0; i < g_store.GetRecordCount(); ++i) {
+  const int n = g_store.GetRecordCount();
+  for (int i = 0; i < n; ++i) {
+    if (progress && i % 4096 == 0) progress(static_cast<int>(100LL * i / n));
     if (!IsObjectDataKey(g_store.GetOpKeyIndex(i))) continue;
     RecordReader(data, objectIndex, i).Read(g_store.Record(i));
   }

@@ -3,6 +3,7 @@
 // line functions, the objects merged by object number, and the point records. Everything stays
 // core text (Windows-1252) with trailing blanks removed.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,9 @@
 #include "gis/gis_geometry.h"
 
 namespace gis {
+
+// Called now and then with the share done, 0 to 100.
+using Progress = std::function<void(int percent)>;
 
 // Where a feature comes from: the record's line number and its file as the export names it.
 struct Origin {
@@ -67,7 +71,7 @@ inline constexpr char kParcelLayer[] = "001";
 // Reads the FEIN and BSPE records of g_store. The exported records are the filter set, or all
 // records when none exists; lines of other records are read too (marked not selected), because
 // an exported area object takes its boundary from every line that names it.
-SourceData ReadStore();
+SourceData ReadStore(const Progress& progress = {});
 
 // The first coordinate of the exported records (lines, positions, point records), which names
 // the Gauss-Krueger zone; nothing when they hold none.

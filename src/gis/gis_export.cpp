@@ -35,11 +35,9 @@ GisExportResult ExportGis(const GisExportRequest& request, const Progress& progr
                         "bitte einen EPSG-Code angeben.");
     return result;
   }
-  if (progress) progress(0);
   // What was read is let go before the writing starts.
   const GisData data = [&progress] {
-    const SourceData source = ReadStore();
-    if (progress) progress(kReadShare);
+    const SourceData source = ReadStore(Scaled(progress, 0, kReadShare));
     return BuildFeatures(source, IsValidArea, Scaled(progress, kReadShare, kAssembleShare));
   }();
   const WriteResult written = WriteGisData(data, {request.path, result.sourceEpsg, result.targetEpsg},

@@ -55,8 +55,6 @@ struct GisData {
 
 // Judges a built area; an area it rejects is reported in the fault layer instead.
 using AreaCheck = std::function<bool(const MultiPolygon&)>;
-// Called now and then with the share done, 0 to 100.
-using Progress = std::function<void(int percent)>;
 
 GisData BuildFeatures(const SourceData& source, const AreaCheck& check = {}, const Progress& progress = {});
 

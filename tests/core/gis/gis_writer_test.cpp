@@ -7,6 +7,7 @@
 #include <ogr_spatialref.h>
 #include <ogrsf_frmts.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -258,6 +259,16 @@ TEST_F(GisWriter, DataWithoutGaussKruegerCoordinatesAskForTheSystem) {
   EXPECT_EQ(result.message, CP("Das Bezugssystem ist aus den Koordinaten nicht zu erkennen (kein Gauß-Krüger-Rechtswert); "
                                "bitte einen EPSG-Code angeben."));
   EXPECT_FALSE(std::filesystem::exists(m_dir.Path("leer.gpkg")));
+}
+
+TEST_F(GisWriter, ProgressRunsFromTheStartToTheEndWithoutGoingBack) {
+  Load(GisFile("touching"));
+  std::vector<int> seen;
+  ASSERT_TRUE(gis::ExportGis({m_dir.Path("p.gpkg"), 0, 0}, [&seen](int percent) { seen.push_back(percent); }).ok);
+  ASSERT_GE(seen.size(), 3u);
+  EXPECT_EQ(seen.front(), 0);
+  EXPECT_EQ(seen.back(), 100);
+  EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
 }
 
 TEST_F(GisWriter, FormatsByExtension) {
