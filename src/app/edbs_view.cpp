@@ -1,9 +1,11 @@
 #include "edbs_view.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -11,6 +13,7 @@
 #include "error_list_dialog.h"
 #include "export_progress.h"
 #include "filter_dialog.h"
+#include "gesture_cursors.h"
 #include "list_dialog.h"
 #include "load/error_list.h"
 #include "load/file_reader.h"
@@ -22,6 +25,7 @@
 #include "statistics_dialog.h"
 #include "start_screen.h"
 #include "store/edbs_store.h"
+#include "views/graphic.h"
 #include "views/settings.h"
 #include "views/view_state.h"
 
@@ -32,6 +36,7 @@ CEdbsView::CEdbsView(QWidget* parent) : QAbstractScrollArea(parent) {
   setFrameShape(QFrame::StyledPanel);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   viewport()->setAutoFillBackground(false);
+  viewport()->setMouseTracking(true);  // the status bar follows the mouse
   horizontalScrollBar()->setSingleStep(100);
   verticalScrollBar()->setSingleStep(100);
   g_pendingAction = kPendingNothing;
@@ -55,12 +60,20 @@ void CEdbsView::UpdateScrollBars() {
 }
 
 void CEdbsView::EnsureImage() {
+  // Drawn at the screen's density: the logical coordinates stay, the pixels are the screen's own.
   const QSize client = ClientSize();
   const QSize size(std::max(client.width(), kLogicalWidth), std::max(client.height(), kLogicalHeight));
-  if (m_image.size() != size) m_image = QImage(size, QImage::Format_RGB32);
+  const qreal ratio = std::max<qreal>(1.0, viewport()->devicePixelRatioF());
+  const QSize pixels = (QSizeF(size) * ratio).toSize();
+  if (m_image.size() != pixels || m_image.devicePixelRatio() != ratio) {
+    m_image = QImage(pixels, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
+    m_graphicValid = false;
+  }
 }
 
 void CEdbsView::Invalidate() {
+  m_graphicValid = false;
   viewport()->update();
   if (g_pendingAction == kPendingOpen || g_pendingAction == kPendingAdd) ScheduleLoad();
   emit stateChanged();
@@ -78,6 +91,7 @@ void CEdbsView::RunPendingLoad() {
   if (m_inLoad || (g_pendingAction != kPendingOpen && g_pendingAction != kPendingAdd)) return;
   m_inLoad = true;
   m_flushes = 0;
+  m_graphicValid = false;  // the load draws over the picture
   EnsureImage();
   m_image.fill(Qt::white);
   {
@@ -96,6 +110,11 @@ void CEdbsView::RunPendingLoad() {
 
 void CEdbsView::RenderImage() {
   EnsureImage();
+  if (g_pendingAction == kPendingGraphic) {
+    RenderGraphic();
+    return;
+  }
+  m_graphicValid = false;
   m_image.fill(Qt::white);
   QtCanvas canvas(m_image, ClientSize());
   switch (g_pendingAction) {
@@ -108,6 +127,40 @@ void CEdbsView::RenderImage() {
     default:
       break;
   }
+}
+
+CEdbsView::GraphicKey CEdbsView::CurrentGraphicKey(QSize size, qreal pixelRatio) {
+  GraphicKey key;
+  key.size = size;
+  key.pixelRatio = pixelRatio;
+  key.zoom = g_viewZoom;
+  key.panX = g_viewPanX;
+  key.panY = g_viewPanY;
+  key.spacing = g_settings.Gitterabstand;
+  key.textHeight = g_textHeight;
+  key.grid = g_settings.Gitternetz;
+  key.labels = g_settings.Gitterschrift;
+  key.autoSpacing = g_settings.Gitterauto;
+  key.graphicMode = g_graphicMode;
+  key.records = g_store.GetRecordCount();
+  key.filterCount = g_filterCount;
+  return key;
+}
+
+void CEdbsView::RenderGraphic() {
+  // Uncovering the window or repainting the status bar shows the kept picture; any change of
+  // what it shows draws it afresh (the commands that change records or the filter set invalidate).
+  const QSize client = ClientSize();
+  if (m_graphicValid && m_graphicKey == CurrentGraphicKey(client, m_image.devicePixelRatio())) return;
+  m_image.fill(Qt::white);
+  {
+    QtCanvas canvas(m_image, client);
+    DrawGraphic(canvas);
+  }
+  ++m_graphicDraws;
+  // Taken after the paint: an automatic grid spacing has been stored meanwhile.
+  m_graphicKey = CurrentGraphicKey(client, m_image.devicePixelRatio());
+  m_graphicValid = true;
 }
 
 void CEdbsView::paintEvent(QPaintEvent* event) {
@@ -129,6 +182,70 @@ void CEdbsView::resizeEvent(QResizeEvent* event) {
 }
 
 void CEdbsView::scrollContentsBy(int, int) { viewport()->update(); }
+
+QPoint CEdbsView::DrawingPos(QPointF viewportPos) const { return viewportPos.toPoint() + ScrollOffset(); }
+
+namespace {
+
+int ButtonCode(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return kMouseLeft;
+    case Qt::RightButton: return kMouseRight;
+    case Qt::MiddleButton: return kMouseMiddle;
+    default: return kMouseNone;
+  }
+}
+
+}  // namespace
+
+// The gestures act on the graphic only: elsewhere the last paint's transform belongs to no picture
+// the user sees, and a coordinate window taken from it would extend the filter set blindly.
+void CEdbsView::mousePressEvent(QMouseEvent* event) {
+  const int button = ButtonCode(event->button());
+  if (g_pendingAction != kPendingGraphic || button == kMouseNone) {
+    QAbstractScrollArea::mousePressEvent(event);
+    return;
+  }
+  const QPoint p = DrawingPos(event->position());
+  const QSize client = ClientSize();
+  ViewMouseDown(button, p.x(), p.y(), client.width(), client.height());
+  viewport()->setCursor(CursorOfButton(button));
+}
+
+void CEdbsView::mouseReleaseEvent(QMouseEvent* event) {
+  const int button = ButtonCode(event->button());
+  if (button == kMouseNone || button != g_mouseButton) {
+    QAbstractScrollArea::mouseReleaseEvent(event);
+    return;
+  }
+  viewport()->unsetCursor();
+  const QPoint p = DrawingPos(event->position());
+  const QSize client = ClientSize();
+  ViewMouseUp(button, p.x(), p.y(), client.width(), client.height());
+  Invalidate();
+}
+
+void CEdbsView::mouseMoveEvent(QMouseEvent* event) {
+  if (g_mouseButton != kMouseNone) viewport()->setCursor(CursorOfButton(g_mouseButton));
+  if (g_pendingAction != kPendingGraphic) return;
+  const QPoint p = DrawingPos(event->position());
+  const QSize client = ClientSize();
+  emit cursorPositionChanged(ToQString(CursorPositionText(p.x(), p.y(), client.width(), client.height())));
+}
+
+void CEdbsView::wheelEvent(QWheelEvent* event) {
+  if (g_pendingAction != kPendingGraphic) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  event->accept();
+  const double notches = event->angleDelta().y() / 120.0;
+  if (notches == 0) return;
+  const QPoint p = DrawingPos(event->position());
+  const QSize client = ClientSize();
+  ViewWheelZoom(notches, p.x(), p.y(), client.width(), client.height());
+  Invalidate();
+}
 
 void CEdbsView::OnFileOpen() {
   const std::string path = edbs::Prompt().ChooseOpenFile(ToCoreText(QStringLiteral("EDBS-Datei öffnen")), kAllFilesFilter);

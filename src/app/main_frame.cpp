@@ -63,6 +63,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   CreateStatusBar();
 
   connect(m_view, &CEdbsView::stateChanged, this, &CMainFrame::UpdateCommandUI);
+  connect(m_view, &CEdbsView::cursorPositionChanged, m_coordinatePane, &QLabel::setText);
   // As an idle handler would: state that changes elsewhere reaches the commands soon.
   m_idleTimer = new QTimer(this);
   m_idleTimer->setInterval(250);

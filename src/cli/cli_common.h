@@ -34,6 +34,7 @@ int RunStats(const std::vector<std::string>& args);
 // The names of the statistics that `stats` knows, comma-separated, in lines that begin with
 // `indent`, for the help texts.
 std::string StatisticNameList(std::string_view indent);
+int RunPlan(const std::vector<std::string>& args);
 int RunGis(const std::vector<std::string>& args);  // only where the GIS export is built
 
 }  // namespace cli

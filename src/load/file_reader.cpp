@@ -232,7 +232,14 @@ void JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
   DropChain(chain, table);
 }
 
+// The bytes LoadFromBuffer reads instead of g_fileName; nullptr for a file.
+const std::string_view* s_buffer = nullptr;
+
 bool OpenForReading(CLineReader& reader) {
+  if (s_buffer != nullptr) {
+    reader.OpenBuffer(*s_buffer);
+    return true;
+  }
   // A folder opens like a file on some systems but holds no lines to read.
   std::error_code ec;
   if (std::filesystem::is_directory(g_fileName, ec)) return false;
@@ -240,6 +247,10 @@ bool OpenForReading(CLineReader& reader) {
 }
 
 void ReadFileSize() {
+  if (s_buffer != nullptr) {
+    g_fileSize = static_cast<std::int64_t>(s_buffer->size());
+    return;
+  }
   std::error_code ec;
   const auto status = std::filesystem::status(g_fileName, ec);
   std::uintmax_t size = 0;
@@ -262,6 +273,14 @@ std::string LinesReadText() {
 std::string RecordsParsedText() {
   return Format(CP("%lld EDBS-Sätze mit %lld Aggregaten"), static_cast<long long>(g_edbsLineCount),
                 static_cast<long long>(g_aggregateCount));
+}
+
+void LoadFromBuffer(std::string_view bytes, const std::string& name, bool append, edbs::Canvas& dc) {
+  g_fileName = name;
+  g_pendingAction = append ? kPendingAdd : kPendingOpen;
+  s_buffer = &bytes;
+  PerformPendingLoad(dc);
+  s_buffer = nullptr;
 }
 
 void ResetLoadState() {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace edbs {
 class Canvas;
@@ -30,6 +31,11 @@ extern std::int64_t g_aggregateCount;
 
 // Performs or redraws the pending load (codes 3, 4 and 5); does nothing for other codes.
 void PerformPendingLoad(edbs::Canvas& dc);
+
+// Loads the bytes of a buffer as the file `name` exactly as a pending open (append false) or add
+// (append true) of a file with these bytes would, drawing on `dc`: for fuzzing and tests, which
+// need no files. The file size is the buffer's size.
+void LoadFromBuffer(std::string_view bytes, const std::string& name, bool append, edbs::Canvas& dc);
 
 // The summary texts of the load screen, also printed by the batch tool.
 std::string LinesReadText();     // "%d Zeilen gelesen mit %d Zeichen"

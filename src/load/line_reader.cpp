@@ -11,6 +11,7 @@ bool CLineReader::Open(const std::string& path) {
   Close();
   m_file = std::fopen(path.c_str(), "rb");
   if (m_file == nullptr) return false;
+  m_fromMemory = false;
   m_buffer.resize(kBufferSize);
   m_pos = m_end = 0;
   m_atEnd = false;
@@ -20,13 +21,36 @@ bool CLineReader::Open(const std::string& path) {
   return true;
 }
 
+void CLineReader::OpenBuffer(std::string_view bytes) {
+  Close();
+  m_fromMemory = true;
+  m_memory = bytes;
+  m_buffer.clear();
+  m_pos = m_end = 0;
+  m_atEnd = false;
+  m_peeked = -2;
+  m_rawBack = -2;
+  m_midLine = m_continues = m_lineFeed = false;
+}
+
 void CLineReader::Close() {
   if (m_file != nullptr) std::fclose(m_file);
   m_file = nullptr;
 }
 
 bool CLineReader::Refill() {
-  if (m_atEnd || m_file == nullptr) return false;
+  if (m_atEnd) return false;
+  if (m_fromMemory) {  // the whole buffer is one block
+    m_data = m_memory.data();
+    m_end = m_memory.size();
+    m_memory = {};
+    m_fromMemory = false;
+    m_pos = 0;
+    if (m_end == 0) m_atEnd = true;
+    return m_end != 0;
+  }
+  if (m_file == nullptr) return false;
+  m_data = m_buffer.data();
   m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
   m_pos = 0;
   if (m_end == 0) m_atEnd = true;
@@ -35,7 +59,7 @@ bool CLineReader::Refill() {
 
 int CLineReader::RawGet() {
   if (m_pos == m_end && !Refill()) return EOF;
-  const int c = static_cast<unsigned char>(m_buffer[m_pos++]);
+  const int c = static_cast<unsigned char>(m_data[m_pos++]);
   if (c == kCtrlZ) {  // text mode: Ctrl-Z ends the file
     m_atEnd = true;
     m_pos = m_end = 0;

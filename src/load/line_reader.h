@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CLineReader {
@@ -16,6 +17,8 @@ class CLineReader {
   CLineReader& operator=(const CLineReader&) = delete;
 
   bool Open(const std::string& path);
+  // Reads the bytes of a buffer instead of a file; the buffer must outlive the reading.
+  void OpenBuffer(std::string_view bytes);
   void Close();
   // The next piece without its line end; false at the end of the file. A line of exactly 2000
   // characters and its line end is one piece; only longer lines arrive as several pieces.
@@ -33,7 +36,10 @@ class CLineReader {
   bool Refill();
 
   std::FILE* m_file = nullptr;
+  std::string_view m_memory;  // the bytes of OpenBuffer, handed out by the first Refill
+  bool m_fromMemory = false;
   std::vector<char> m_buffer;
+  const char* m_data = nullptr;  // the block being read: m_buffer or the memory
   std::size_t m_pos = 0, m_end = 0;
   bool m_atEnd = false;
   int m_peeked = -2;   // a translated character read ahead; -2: none

@@ -47,6 +47,8 @@ enum PartTypeCode : int {
   kPtSuchkrit = 29,
   kPtAnfang = 30,
   kPtFirstWhf = 31,
+  kPtWhfUlob1000 = 34,  // WHF_ULOB1000
+  kPtWhfUlob2000 = 40,  // WHF_ULOB2000
   kPtLastWhf = 66,
 };
 

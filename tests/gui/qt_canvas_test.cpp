@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <climits>
+
 #include "gui_test_support.h"
 #include "qt_canvas.h"
 #include "qt_services.h"
@@ -155,6 +157,98 @@ class QtCanvasTest : public QObject {
     // Reading upwards from (50, 90), the glyphs lying to the right of x = 50.
     QVERIFY(inked.left() >= 49 && inked.right() <= 50 + extent.cy);
     QVERIFY(inked.bottom() <= 91 && inked.top() < 90 - extent.cx / 2);
+  }
+
+  // Pens are kept between lines: a change of pen, a text in another colour or a flush in between
+  // must not leave a line in the wrong colour.
+  void EveryLineHasThePenSelectedForIt() {
+    QImage image = White();
+    int flushes = 0;
+    {
+      QtCanvas dc(image, image.size(), [&] { ++flushes; });
+      dc.SelectPen({1, {255, 0, 0}});
+      dc.MoveTo(0, 10);
+      dc.LineTo(199, 10);
+      dc.SelectPen({1, {0, 0, 255}});
+      dc.MoveTo(0, 20);
+      dc.LineTo(199, 20);
+      dc.SetTextColor({0, 255, 0});
+      edbs::Font font;
+      font.height = 12;
+      dc.SelectFont(font);
+      dc.TextOut(50, 70, "Text");
+      dc.MoveTo(0, 30);
+      dc.LineTo(199, 30);
+      dc.Flush();
+      dc.MoveTo(0, 40);
+      dc.LineTo(199, 40);
+    }
+    QCOMPARE(flushes, 1);
+    QCOMPARE(image.pixel(100, 10), qRgb(255, 0, 0));
+    QCOMPARE(image.pixel(100, 20), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(100, 30), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(100, 40), qRgb(0, 0, 255));
+  }
+
+  // A text is skipped only when it cannot reach the surface: one anchored beyond the right edge
+  // and turned by half a circle runs back into it.
+  void TurnedTextFromBeyondTheEdgeIsDrawn() {
+    QImage image = White();
+    {
+      QtCanvas dc(image, image.size());
+      edbs::Font font;
+      font.height = 20;
+      font.escapement = 1800;
+      dc.SelectFont(font);
+      dc.SetBkMode(edbs::BkMode::Transparent);
+      dc.TextOut(230, 60, "Lindenweg");
+      dc.TextOut(100000, 60, "weit weg");
+    }
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) inked += image.pixel(x, y) != WhitePixel();
+    QVERIFY(inked > 20);
+  }
+
+  // Escapement turns the text, not the font: one surface draws the same font upright, then turned.
+  void SameFontUprightAndThenTurned() {
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QtCanvas dc(image, image.size());
+      dc.SetBkMode(edbs::BkMode::Transparent);
+      edbs::Font font;
+      font.height = 16;
+      font.italic = true;
+      dc.SelectFont(font);
+      dc.TextOut(100, 10, "Weg 12");
+      font.escapement = 2700;  // reads downwards, to the left of its anchor
+      dc.SelectFont(font);
+      dc.TextOut(100, 60, "Weg 12");
+    }
+    auto box = [&](QRect region) {
+      QRect inked;
+      for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+          if (image.pixel(x, y) != WhitePixel()) inked = inked.united(QRect(x, y, 1, 1));
+      return inked;
+    };
+    const QRect upright = box(QRect(0, 0, 200, 40));
+    const QRect turned = box(QRect(0, 50, 99, 150));
+    QVERIFY(upright.left() >= 99 && upright.width() > upright.height());
+    QVERIFY2(turned.height() > turned.width(), qPrintable(QStringLiteral("%1x%2").arg(turned.width()).arg(turned.height())));
+  }
+
+  void ExtremeFontHeightsDrawWithoutHarm() {
+    QImage image = White();
+    QtCanvas dc(image, image.size());
+    for (int height : {INT_MIN, -1, 1, INT_MAX}) {
+      edbs::Font font;
+      font.height = height;
+      dc.SelectFont(font);
+      dc.TextOut(10, 10, "x");
+      QVERIFY(dc.GetTextExtent("x").cy >= 1);
+    }
   }
 
   void AllFilesFilterMatchesFilesWithoutADotToo() {

@@ -143,3 +143,12 @@ TEST(CliFilter, StatsCountTheFilterSet) {
   EXPECT_EQ(some.out.rfind("Nur gefilterte S\xC3\xA4tze !", 0), 0u) << some.out;
   EXPECT_EQ(RunCli("stats op --filter Zeile=5-3-1 " + kExample).status, 3);
 }
+
+TEST(CliFilter, PlanDrawsTheFilterSetInRed) {
+  const Result plain = RunCli("plan --log " + kExample);
+  const Result red = RunCli("plan --log --filter Folie=001 " + kExample);
+  ASSERT_EQ(red.status, 0) << red.err;
+  EXPECT_EQ(plain.out.find("pen 1 255,0,0"), std::string::npos);
+  EXPECT_NE(red.out.find("pen 1 255,0,0"), std::string::npos);
+  EXPECT_EQ(RunCli("plan --log --filter Zeile=5-3-1 " + kExample).status, 3);
+}

@@ -1,14 +1,16 @@
 #pragma once
-// The drawing surface of the desktop program: draws the core's GDI-like primitives with QPainter
-// into an image owned by the view. Flush hands the image to the screen at once, so that a long load
-// shows its progress bars while it runs.
+// The drawing surface of the desktop program and the batch tool: draws the core's GDI-like
+// primitives with QPainter onto an image, an SVG generator or a PDF writer. Flush hands an image to
+// the screen at once, so that a long load shows its progress bars while it runs.
 
 #include <QFont>
-#include <QImage>
+#include <QHash>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QSize>
 
 #include <functional>
+#include <string>
 
 #include "platform/canvas.h"
 
@@ -16,9 +18,10 @@ namespace satzlupe {
 
 class QtCanvas : public edbs::Canvas {
  public:
-  // `clientSize` is the visible client area the core lays out against; `flush`, when set, shows
-  // the image on the screen synchronously.
-  QtCanvas(QImage& image, QSize clientSize, std::function<void()> flush = {});
+  // `clientSize` is the client area the core lays out against, in logical pixels (an image of a
+  // high-density screen has more device pixels); `flush`, when set, shows the image on the
+  // screen synchronously.
+  QtCanvas(QPaintDevice& device, QSize clientSize, std::function<void()> flush = {});
   ~QtCanvas() override;
   QtCanvas(const QtCanvas&) = delete;
   QtCanvas& operator=(const QtCanvas&) = delete;
@@ -29,6 +32,7 @@ class QtCanvas : public edbs::Canvas {
 
   // A GDI font description as a Qt font: a positive height is the cell height (ascent plus
   // descent) in pixels, a negative one the character height, a width the average character width.
+  // The escapement is not part of it: the text is turned when it is drawn.
   static QFont MakeFont(const edbs::Font& font);
 
  protected:
@@ -41,18 +45,31 @@ class QtCanvas : public edbs::Canvas {
   void DrawBitmap(int id, int x, int y) override;
 
  private:
+  // A Qt font with the metrics that text placement needs.
+  struct PreparedFont {
+    QFont font;
+    int ascent = 0;
+    int height = 0;
+    int maxWidth = 0;  // of the widest character
+  };
+
   QPainter& Painter();
   void UsePen();
   void UseNoPen();
-  const QFont& CurrentFont();
+  const PreparedFont& CurrentFont();
+  // True when text at (x, y) cannot reach the visible surface, whatever its direction.
+  bool TextOutOfSight(int x, int y, const std::string& text, const PreparedFont& font) const;
 
-  QImage& m_image;
+  QPaintDevice& m_device;
   QPainter m_painter;
   QSize m_client;
+  QRect m_visible;
   std::function<void()> m_flush;
-  edbs::Font m_fontKey;
-  QFont m_font;
-  bool m_fontValid = false;
+  bool m_penValid = false;  // the painter holds the pen of m_pen
+  edbs::Pen m_pen;
+  QHash<QString, PreparedFont> m_fonts;  // by face, height, width, weight and italic
+  const PreparedFont* m_currentFont = nullptr;
+  edbs::Font m_currentKey;
 };
 
 // Resource bitmap `id` of the program (the start screen's pictures); a null image when unknown.
