@@ -333,7 +333,8 @@ def gis_files():
     f.parcel((20, -3), "A000011", "FS14409300100022000000")
     f.parcel((20, -15), "A000012", "FS14409300100023000000")
     files["arc"] = f.done()
-    # Points: a point record, a point object, and a building with a house number turned by 50 gon.
+    # Points: a point record, a point object, and a building with a house number turned by 50 gon
+    # (the direction first, then the position, as deliveries have it).
     f = GisFile()
     f.raw("FEIN", "ULPUNN  ",
           whf(1) + whf(1) +
@@ -347,7 +348,7 @@ def gis_files():
     f.ring([(0, 0), (10, 0), (10, 10), (0, 10)], left="A000014", layer="011", kind="1101")
     f.obj((5, 5), "011", "1101", "F", "A000014", [
         (ulob2100("16", "K4", "  1101", "HA14526100012340012a   001", "53"),
-         [gp(5, 5), "TT" + "%018d" % 5000]),
+         ["TT" + "%018d" % 5000, gp(5, 5)]),
     ])
     files["points"] = f.done()
     return files

@@ -1,9 +1,11 @@
 #include "gis/edbs_source.h"
 
+#include <iterator>
 #include <type_traits>
 #include <unordered_map>
 
 #include "gis/line_geometry.h"
+#include "gis/placed_texts.h"
 #include "platform/text.h"
 #include "records/part_classes.h"
 #include "store/edbs_store.h"
@@ -61,17 +63,20 @@ struct PartPoint {
 class RecordReader {
  public:
   RecordReader(SourceData& data, std::unordered_map<std::string, std::size_t>& objectIndex, int record)
-      : m_data(data), m_objectIndex(objectIndex), m_selected(Selected(record)) {
+      : m_data(data), m_objectIndex(objectIndex), m_record(record), m_selected(Selected(record)) {
     m_origin.line = g_store.GetLineNumber(record);
     const int file = g_store.GetFileIndex(record);
     if (file >= 0 && file < kLoadedFileSlots) m_origin.file = edbs::NativePathToText(g_loadedFiles[file]);
   }
 
-  void Read(const CEdbsRecord& record) {
-    for (const auto& part : record.m_parts) {
+  void Read() {
+    for (const auto& part : g_store.Record(m_record).m_parts) {
       VisitPart(*part, [this](const auto& p) { On(p); });
     }
     FinishLine();
+    if (!m_selected) return;
+    std::vector<SourceText> texts = PlacedTexts(m_record, m_origin);
+    m_data.texts.insert(m_data.texts.end(), std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
   }
 
  private:
@@ -167,6 +172,7 @@ class RecordReader {
 
   SourceData& m_data;
   std::unordered_map<std::string, std::size_t>& m_objectIndex;
+  const int m_record;
   const bool m_selected;
   Origin m_origin;
   std::optional<Point2> m_start;
@@ -209,7 +215,7 @@ SourceData ReadStore(const Progress& progress) {
   for (int i = 0; i < n; ++i) {
     if (progress && i % 4096 == 0) progress(static_cast<int>(100LL * i / n));
     if (!IsObjectDataKey(g_store.GetOpKeyIndex(i))) continue;
-    RecordReader(data, objectIndex, i).Read(g_store.Record(i));
+    RecordReader(data, objectIndex, i).Read();
   }
   return data;
 }

@@ -57,10 +57,23 @@ struct SourcePoint {
   Origin origin;
 };
 
+// A text as the plan places it: standing on its point, turned counter-clockwise from east.
+struct SourceText {
+  std::string text;
+  Point2 position;
+  double angle = 0.0;   // degrees
+  double height = 0.0;  // metres, the plan's text height
+  std::string layer;         // of the object whose special information it is,
+  std::string objectKind;    // empty for a special information without object
+  std::string objectNumber;
+  Origin origin;
+};
+
 struct SourceData {
   std::vector<SourceLine> lines;      // every line of the FEIN and BSPE records
   std::vector<SourceObject> objects;  // one per object number, in the order first read
   std::vector<SourcePoint> points;    // point records of the exported records
+  std::vector<SourceText> texts;      // texts the plan places for the exported records
 };
 
 // Object type of an area object, of a point object; the layer of the parcels.

@@ -78,6 +78,21 @@ Feature PointRecordFeature(const SourcePoint& p) {
   return f;
 }
 
+Feature TextFeature(const SourceText& t) {
+  Feature f;
+  f.geometry = t.position;
+  f.values.emplace_back(F::kText, t.text);
+  f.values.emplace_back(F::kWinkel, t.angle);
+  f.values.emplace_back(F::kHoehe, t.height);
+  if (!t.objectNumber.empty() || !t.layer.empty()) {
+    f.values.emplace_back(F::kFolie, t.layer);
+    f.values.emplace_back(F::kObjektart, t.objectKind);
+    f.values.emplace_back(F::kObjektnummer, t.objectNumber);
+  }
+  AddOrigin(f, t.origin);
+  return f;
+}
+
 void AddArea(GisData& data, const AreaAssembly& assembly, const SourceObject& o, const AreaCheck& check) {
   AreaOutcome outcome = assembly.Build(o.objectNumber);
   auto& faults = data.Layer(LayerId::kFehler);
@@ -138,6 +153,7 @@ GisData BuildFeatures(const SourceData& source, const AreaCheck& check, const Pr
     if (o.objectType == kPointObjectType) data.Layer(LayerId::kPunkte).push_back(PointObjectFeature(o));
   }
   for (const SourcePoint& p : source.points) data.Layer(LayerId::kPunkte).push_back(PointRecordFeature(p));
+  for (const SourceText& t : source.texts) data.Layer(LayerId::kTexte).push_back(TextFeature(t));
   if (progress) progress(100);
   return data;
 }

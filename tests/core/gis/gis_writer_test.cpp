@@ -71,7 +71,7 @@ TEST_F(GisWriter, GeoPackageHoldsTheFiveLayersInTheZoneOfTheData) {
   ASSERT_TRUE(ds);
   ASSERT_EQ(ds->GetLayerCount(), 5);
   const char* names[] = {"linien", "flaechen", "punkte", "texte", "fehler"};
-  const GIntBig counts[] = {13, 2, 0, 0, 0};
+  const GIntBig counts[] = {13, 2, 0, 2, 0};
   for (int k = 0; k < 5; ++k) {
     OGRLayer* layer = ds->GetLayerByName(names[k]);
     ASSERT_TRUE(layer) << names[k];
@@ -81,6 +81,12 @@ TEST_F(GisWriter, GeoPackageHoldsTheFiveLayersInTheZoneOfTheData) {
     }
   }
   EXPECT_EQ(ds->GetLayerByName("fehler")->GetGeomType(), wkbNone);
+  auto text = std::unique_ptr<OGRFeature>(ds->GetLayerByName("texte")->GetNextFeature());
+  ASSERT_TRUE(text);
+  EXPECT_STREQ(text->GetFieldAsString("text"), "13");
+  EXPECT_EQ(text->GetFieldAsDouble("winkel"), 0.0);
+  EXPECT_EQ(text->GetFieldAsDouble("hoehe"), 5.0);
+  EXPECT_STREQ(text->GetFieldAsString("objektnummer"), "A000002");
   EXPECT_EQ(FieldNames(ds->GetLayerByName("linien")),
             (std::vector<std::string>{"folie", "objektart", "objektnummer_rechts", "objektnummer_links", "zeile", "datei"}));
   EXPECT_EQ(FieldNames(ds->GetLayerByName("flaechen")),
@@ -169,8 +175,14 @@ TEST_F(GisWriter, DxfCarriesTheLayersAsDrawingLayers) {
   ASSERT_TRUE(ds);
   std::map<std::string, int> perLayer;
   for (auto& f : *ds->GetLayer(0)) ++perLayer[f->GetFieldAsString("Layer")];
-  // The open ends of the fault are points on the fault layer.
-  EXPECT_EQ(perLayer, (std::map<std::string, int>{{"linien", 3}, {"fehler", 2}}));
+  // The open ends of the fault are points on the fault layer; the parcel number a text.
+  EXPECT_EQ(perLayer, (std::map<std::string, int>{{"linien", 3}, {"texte", 1}, {"fehler", 2}}));
+  OGRLayer* entities = ds->GetLayer(0);
+  entities->SetAttributeFilter("Layer = 'texte'");
+  auto text = std::unique_ptr<OGRFeature>(entities->GetNextFeature());
+  ASSERT_TRUE(text);
+  EXPECT_STREQ(text->GetFieldAsString("Text"), "21");
+  EXPECT_NE(std::string(text->GetStyleString()).find("LABEL("), std::string::npos) << text->GetStyleString();
 }
 
 TEST_F(GisWriter, DxfDrawsAreasAsTheirRingsNotAsFilledHatches) {

@@ -70,6 +70,14 @@ TEST_F(SampleDeliveryGis, LinesAreEveryLineRecordAndMergeIntoTheDistinctLines) {
   EXPECT_EQ(s_result.stats.distinctLines, 9443u);
 }
 
+TEST_F(SampleDeliveryGis, TextsAreThePlansTextsInUtf8) {
+  OGRLayer* texts = s_ds->GetLayerByName("texte");
+  EXPECT_EQ(texts->GetFeatureCount(), 1225);
+  texts->SetAttributeFilter("text = 'G\xC3\xB6rlitzer Stra\xC3\x9F" "e'");
+  EXPECT_GT(texts->GetFeatureCount(), 0);
+  texts->SetAttributeFilter(nullptr);
+}
+
 TEST_F(SampleDeliveryGis, AllParcelsAreBuiltValidAndNoneIsAFault) {
   OGRLayer* areas = s_ds->GetLayerByName("flaechen");
   int parcels = 0;
