@@ -2,33 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
-
 #include "support/edbs_lines.h"
 #include "support/golden.h"
+#include "support/run_cli.h"
 
 using namespace testing_edbs;
 
 namespace {
-
-struct Result {
-  std::string out;
-  int status = -1;
-};
-
-Result RunCli(const std::string& args) {
-  Result r;
-  const std::string command = std::string(SATZLUPE_CLI) + " " + args + " 2>&1";
-  std::FILE* p = popen(command.c_str(), "r");
-  std::array<char, 4096> buffer{};
-  std::size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0) r.out.append(buffer.data(), n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
 
 std::string GisFile(const std::string& name) { return std::string(SATZLUPE_TEST_DATA) + "/gis/" + name + ".edbs"; }
 
@@ -36,7 +16,7 @@ std::string GisFile(const std::string& name) { return std::string(SATZLUPE_TEST_
 
 TEST(CliGis, PrintsTheCountOfEveryLayer) {
   TempDir dir;
-  const Result r = RunCli("gis -o " + dir.Path("a.gpkg") + " " + GisFile("hole") + " " + GisFile("square"));
+  const CliResult r = RunCli("gis -o " + dir.Path("a.gpkg") + " " + GisFile("hole") + " " + GisFile("square"));
   EXPECT_EQ(r.status, 0);
   const std::string head = "GIS-Export: " + dir.Path("a.gpkg") + "\n";
   ASSERT_EQ(r.out.rfind(head, 0), 0u) << r.out;
@@ -45,7 +25,7 @@ TEST(CliGis, PrintsTheCountOfEveryLayer) {
 
 TEST(CliGis, FaultsGiveExitStatusOne) {
   TempDir dir;
-  const Result r = RunCli("gis --crs EPSG:31468 --ziel-crs 25833 -o " + dir.Path("o.gpkg") + " " + GisFile("open"));
+  const CliResult r = RunCli("gis --crs EPSG:31468 --ziel-crs 25833 -o " + dir.Path("o.gpkg") + " " + GisFile("open"));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("Bezugssystem: EPSG:31468, umgerechnet in EPSG:25833\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("fehler           1\n"), std::string::npos) << r.out;
@@ -53,27 +33,27 @@ TEST(CliGis, FaultsGiveExitStatusOne) {
 
 TEST(CliGis, FilterLimitsTheExportToTheFilterSet) {
   TempDir dir;
-  const Result r = RunCli("gis --filter Obj.Nr.=A000009 -o " + dir.Path("f.gpkg") + " " + GisFile("shared"));
+  const CliResult r = RunCli("gis --filter Obj.Nr.=A000009 -o " + dir.Path("f.gpkg") + " " + GisFile("shared"));
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("linien           4\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("flaechen         1 (1 Flurst\xC3\xBC" "cke, 0 andere Fl\xC3\xA4" "chen)\n"), std::string::npos) << r.out;
-  const Result refused = RunCli("gis --filter Folie=1 -o " + dir.Path("g.gpkg") + " " + GisFile("shared"));
-  EXPECT_EQ(refused.status, 3) << refused.out;
+  const CliResult refused = RunCli("gis --filter Folie=1 -o " + dir.Path("g.gpkg") + " " + GisFile("shared"));
+  EXPECT_EQ(refused.status, 3) << refused.err;
   EXPECT_FALSE(std::filesystem::exists(dir.Path("g.gpkg")));
 }
 
 TEST(CliGis, WrongCallsAndUnwritableOutputsGiveExitStatusTwo) {
   TempDir dir;
   const std::string usage = "Aufruf: satzlupe-cli gis [--crs EPSG:N] [--ziel-crs EPSG:N] [FILTER...] -o AUSGABE DATEI...\n";
-  Result r = RunCli("gis " + GisFile("square"));
+  CliResult r = RunCli("gis " + GisFile("square"));
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, usage);
+  EXPECT_EQ(r.err, usage);
   r = RunCli("gis --crs Gauss -o " + dir.Path("o.gpkg") + " " + GisFile("square"));
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, "--crs: kein EPSG-Code: Gauss\n" + usage);
+  EXPECT_EQ(r.err, "--crs: kein EPSG-Code: Gauss\n" + usage);
   r = RunCli("gis -o " + dir.Path("o.kml") + " " + GisFile("square"));
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, "Unbekanntes Ausgabeformat: " + dir.Path("o.kml") + " (.gpkg, .geojson, .shp oder ein Ordner, .dxf)\n");
+  EXPECT_EQ(r.err, "Unbekanntes Ausgabeformat: " + dir.Path("o.kml") + " (.gpkg, .geojson, .shp oder ein Ordner, .dxf)\n");
   r = RunCli("gis -o " + dir.Path("o.gpkg") + " " + dir.Path("fehlt.edbs"));
   EXPECT_EQ(r.status, 2);
 }
