@@ -15,6 +15,10 @@ constexpr std::size_t kUlob0000Width = CUlob0000Part::Width(kPtUlob0000);
 constexpr std::size_t kUlob1000Width = CUlob1000Part::Width(kPtUlob1000);
 constexpr std::size_t kUlob1200Width = CUlob1200Part::Width(kPtUlob1200);
 
+// A first character followed only by blanks is not a point but the kind of spline.
+bool HoldsSplineKind(std::string_view field) {
+  return field.substr(1, kPointWidth - 1).find_first_not_of(' ') == std::string_view::npos;
+}
 
 }  // namespace
 
@@ -25,6 +29,15 @@ int CLinePointPart::GetPoint(double& x, double& y) const {
   Decode();
   x = m_x;
   y = m_y;
+  return 0;
+}
+
+int CLinePointPart::PointInPlace(std::string_view rest, std::size_t width, bool splineKind, double& x, double& y) {
+  // The part read nothing when its record ends inside it.
+  if (rest.size() < width) return 1;
+  const std::string_view field = rest.substr(0, kPointWidth);
+  if (splineKind && HoldsSplineKind(field)) return 1;
+  DecodePoint(field, x, y);
   return 0;
 }
 
@@ -148,8 +161,7 @@ CUlob1200Part::CUlob1200Part(int& error) : CLinePointPart(kPtUlob1200) {
     error = 100 + m_type;
     return;
   }
-  // A first character followed only by blanks is not a point but the kind of spline.
-  m_isSplineKind = ParseView(1, kPointWidth - 1).find_first_not_of(' ') == std::string_view::npos ? 1 : 0;
+  m_isSplineKind = HoldsSplineKind(ParseView(0, kPointWidth)) ? 1 : 0;
   ReadPoint(m_isSplineKind == 0);
   g_parsePos += kUlob1200Width;
 }

@@ -16,6 +16,10 @@ class CLinePointPart : public CEdbsPart {
  public:
   // 0 and the point (Rechtswert, Hochwert); 1 when the part holds no coordinates.
   int GetPoint(double& x, double& y) const;
+  // GetPoint of a stored part without building it, where it lies: `rest` is its record text from
+  // its first character on, `width` the characters its class takes; `splineKind` when the field may
+  // hold the kind of spline instead (ULOB1200). The graphic asks this of millions of points.
+  static int PointInPlace(std::string_view rest, std::size_t width, bool splineKind, double& x, double& y);
 
   Field<8> m_pointHead;
   Field<12> m_pointTail;

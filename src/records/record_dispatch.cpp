@@ -267,7 +267,12 @@ int CEdbsStore::GetPoint(int i, int j, double& x, double& y) const {
   const CPartRef part = Part(*this, i, j);
   return VisitPartClass(part.m_type, [&part, &x, &y](auto id) -> int {
     using Class = typename decltype(id)::type;
-    if constexpr (requires(const Class& p) { p.GetPoint(x, y); })
+    if constexpr (std::is_base_of_v<CLinePointPart, Class>) {
+      const std::string_view text = part.List().Text();
+      const std::size_t at = std::min<std::size_t>(part.Offset(), text.size());
+      return CLinePointPart::PointInPlace(text.substr(at), Class::Width(part.m_type),
+                                          std::is_same_v<Class, CUlob1200Part>, x, y);
+    } else if constexpr (requires(const Class& p) { p.GetPoint(x, y); })
       return ReadPart<Class>(part).GetPoint(x, y);
     else
       return 2;

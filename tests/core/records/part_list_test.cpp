@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "records/part_classes.h"
@@ -68,6 +71,37 @@ TEST(PartList, AStoredPartAnswersAsTheObjectItsStepBuilt) {
     }
   }
   EXPECT_GT(compared, 100);
+}
+
+TEST(PartList, AStoredLinePointAnswersAsTheObjectItsStepBuilt) {
+  // The store reads line points where they lie; they must answer as the built part does, also
+  // for a record that ends inside its start point and for a support point that holds the kind
+  // of spline.
+  ResetProgram();
+  Load(std::string(SATZLUPE_EXAMPLES) + "/beispiel.edbs");
+  const std::string point = "54569154736757624820";
+  g_store.AddRecord(Line("FEIN", "ULOBNN  ", "00010001" + point.substr(0, 15)), 1, kFEIN, 0, 0, 0);
+  std::map<std::pair<int, int>, int> seen;  // (type, answer) -> parts
+  for (int i = 0; i < g_store.GetRecordCount(); ++i) {
+    const CPartList& parts = g_store.Record(i).m_parts;
+    for (const CPartRef part : parts) {
+      if (part.m_type != kPtUlob0000 && part.m_type != kPtUlob1000 && part.m_type != kPtUlob1200) continue;
+      const auto built = VisitPart(part, [](const auto& p) {
+        double x = 0, y = 0;
+        int answer = 2;
+        if constexpr (requires { p.GetPoint(x, y); }) answer = p.GetPoint(x, y);
+        return std::tuple(answer, x, y);
+      });
+      double x = 0, y = 0;
+      const int answer = g_store.GetPoint(i, static_cast<int>(part.Index()), x, y);
+      EXPECT_EQ(std::tuple(answer, x, y), built) << "record " << i << ", part " << part.Index();
+      ++seen[{part.m_type, answer}];
+    }
+  }
+  EXPECT_GT((seen[{kPtUlob0000, 1}]), 0);
+  EXPECT_GT((seen[{kPtUlob1000, 0}]), 20);
+  EXPECT_GT((seen[{kPtUlob1200, 0}]), 0);
+  EXPECT_GT((seen[{kPtUlob1200, 1}]), 0);
 }
 
 TEST(PartList, APointOfASpecialInformationIsReadWithTheKindOfItsOwner) {
