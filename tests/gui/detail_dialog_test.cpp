@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -47,18 +46,6 @@ void LoadFile(const QString& path) {
   g_pendingAction = kPendingOpen;
   edbs::NullCanvas canvas;
   PerformPendingLoad(canvas);
-}
-
-// The real ALK sample delivery, unpacked into the test's folder; empty when it is absent.
-QString UnpackedSample() {
-  const QString packed = QStringLiteral(SATZLUPE_SHARED_DATA "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz");
-  if (!QFile::exists(packed)) return {};
-  const QString path = guitest::TempDir() + QStringLiteral("/ostritz.edbs");
-  if (QFile::exists(path)) return path;
-  QProcess gzip;
-  gzip.setStandardOutputFile(path);
-  gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), packed});
-  return gzip.waitForFinished(60000) && gzip.exitCode() == 0 ? path : QString();
 }
 
 // A point field in the signed form, in whole metres.
@@ -565,7 +552,7 @@ class DetailDialogTest : public QObject {
   }
 
   void SampleRecordGraphicWithSurroundingsAndTheOrderHeader() {
-    const QString sample = UnpackedSample();
+    const QString sample = guitest::UnpackedSample();
     if (sample.isEmpty()) QSKIP("Die ALK-Musterlieferung fehlt.");
     LoadFile(sample);
     // The object with the most lines.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 
 #include "edbs_view.h"
@@ -79,6 +80,19 @@ QString EdbsLine(const QString& opKey, int number, const QString& infoName, cons
 QString ExampleFile() {
   const QString path = QStringLiteral(SATZLUPE_EXAMPLES "/beispiel.edbs");
   return QFile::exists(path) ? path : QString();
+}
+
+QString UnpackedSample() {
+  const QString packed = QStringLiteral(SATZLUPE_SHARED_DATA "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz");
+  if (!QFile::exists(packed)) return {};
+  const QString path = TempDir() + QStringLiteral("/ostritz.edbs");
+  if (QFile::exists(path)) return path;
+  QProcess gzip;
+  gzip.setStandardOutputFile(path);
+  gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), packed});
+  if (gzip.waitForFinished(60000) && gzip.exitCode() == 0) return path;
+  QFile::remove(path);
+  return {};
 }
 
 bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs) {

@@ -43,6 +43,9 @@ QString EdbsLine(const QString& opKey, int number, const QString& infoName, cons
                  QChar marker = QLatin1Char(' '));
 // The bundled example, or an empty string when it is absent.
 QString ExampleFile();
+// The real ALK sample delivery unpacked into TempDir() (once per run), or an empty string when
+// the shared data is absent.
+QString UnpackedSample();
 
 // Waits until a pending open or add has run.
 bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs = 20000);

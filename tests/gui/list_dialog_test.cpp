@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableView>
@@ -38,18 +37,6 @@ void Shot(QWidget& widget, const QString& name) {
 }
 
 QImage IconImage(const QIcon& icon) { return icon.pixmap(16, 16).toImage(); }
-
-// The real ALK sample delivery, unpacked into the test's folder; empty when it is absent.
-QString UnpackedSample() {
-  const QString packed = QStringLiteral(SATZLUPE_SHARED_DATA "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz");
-  if (!QFile::exists(packed)) return {};
-  const QString path = guitest::TempDir() + QStringLiteral("/ostritz.edbs");
-  if (QFile::exists(path)) return path;
-  QProcess gzip;
-  gzip.setStandardOutputFile(path);
-  gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), packed});
-  return gzip.waitForFinished(60000) && gzip.exitCode() == 0 ? path : QString();
-}
 
 }  // namespace
 
@@ -238,7 +225,7 @@ class ListDialogTest : public QObject {
   }
 
   void TheRealSampleOnUlobnn() {
-    const QString sample = UnpackedSample();
+    const QString sample = guitest::UnpackedSample();
     if (sample.isEmpty()) QSKIP("Die ALK-Musterlieferung fehlt.");
     LoadFile(sample);
     QVERIFY(g_store.GetRecordCount() > 38000);

@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 
 #include "gui_test_support.h"
@@ -113,13 +112,8 @@ class StatisticsDialogTest : public QObject {
   }
 
   void TheRealSampleByObjectKeys() {
-    const QString packed = QStringLiteral(SATZLUPE_SHARED_DATA "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz");
-    if (!QFile::exists(packed)) QSKIP("Die ALK-Musterlieferung fehlt.");
-    const QString path = guitest::TempDir() + QStringLiteral("/ostritz.edbs");
-    QProcess gzip;
-    gzip.setStandardOutputFile(path);
-    gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), packed});
-    QVERIFY(gzip.waitForFinished(60000) && gzip.exitCode() == 0);
+    const QString path = guitest::UnpackedSample();
+    if (path.isEmpty()) QSKIP("Die ALK-Musterlieferung fehlt.");
     LoadFile(path);
     CStatisticsDialog d;
     d.resize(760, 560);
