@@ -10,6 +10,7 @@
 #include "load/file_reader.h"
 #include "load/recent_files.h"
 #include "main_frame.h"
+#include "platform/recording_canvas.h"
 #include "qtext.h"
 #include "satzlupe_app.h"
 #include "store/edbs_store.h"
@@ -95,6 +96,13 @@ QString UnpackedSample() {
   return {};
 }
 
+void LoadFile(const QString& path) {
+  g_fileName = satzlupe::QStringToPath(path);
+  g_pendingAction = kPendingOpen;
+  edbs::NullCanvas canvas;
+  PerformPendingLoad(canvas);
+}
+
 bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs) {
   QElapsedTimer timer;
   timer.start();
@@ -110,11 +118,15 @@ bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs) {
 
 std::string Core(const char* utf8) { return satzlupe::ToCoreText(QString::fromUtf8(utf8)); }
 
-void SaveShot(QWidget& widget, const QString& name) {
+QString ShotDir() {
   const QString folder = qEnvironmentVariableIsEmpty("SATZLUPE_SHOT_DIR") ? QStringLiteral("/tmp/shots")
                                                                          : qEnvironmentVariable("SATZLUPE_SHOT_DIR");
   QDir().mkpath(folder);
-  widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+  return folder;
+}
+
+void SaveShot(QWidget& widget, const QString& name) {
+  widget.grab().save(ShotDir() + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace guitest

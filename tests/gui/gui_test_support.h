@@ -47,11 +47,15 @@ QString ExampleFile();
 // the shared data is absent.
 QString UnpackedSample();
 
+// Loads `path` at once, as the view's pending open would, without a window.
+void LoadFile(const QString& path);
 // Waits until a pending open or add has run.
 bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs = 20000);
 // Core text from a UTF-8 literal, for comparing with what the core recorded.
 std::string Core(const char* utf8);
 
+// The folder for pictures: $SATZLUPE_SHOT_DIR, by default /tmp/shots (made when missing).
+QString ShotDir();
 // Saves a picture of `widget` to <name>.png in $SATZLUPE_SHOT_DIR, by default /tmp/shots.
 void SaveShot(QWidget& widget, const QString& name);
 

@@ -17,18 +17,6 @@ using namespace satzlupe;
 
 namespace {
 
-void LoadFile(const QString& path) {
-  g_fileName = QStringToPath(path);
-  g_pendingAction = kPendingOpen;
-  edbs::NullCanvas canvas;
-  PerformPendingLoad(canvas);
-}
-
-void Shot(QWidget& widget, const QString& name) {
-  QDir().mkpath(QStringLiteral("/tmp/issue11-list"));
-  widget.grab().save(QStringLiteral("/tmp/issue11-list/") + name + QStringLiteral(".png"));
-}
-
 QStringList Lines(const QListWidget* list) {
   QStringList lines;
   for (int k = 0; k < list->count(); ++k) lines << list->item(k)->text();
@@ -63,7 +51,7 @@ class StatisticsDialogTest : public QObject {
   void cleanup() { m_services.reset(); }
 
   void ThirteenButtonsEachShowTheirStatistic() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     CStatisticsDialog d;
     d.show();
     QCOMPARE(d.windowTitle(), QStringLiteral("Statistik"));
@@ -91,15 +79,15 @@ class StatisticsDialogTest : public QObject {
   }
 
   void ExtremeCoordinatesKeepTheirTabs() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     CStatisticsDialog d;
     d.resize(760, 420);
     d.show();
     d.Button(CStatisticsDialog::IDC_EXTREMAL)->click();
     QCOMPARE(d.List()->item(2)->text(), QStringLiteral("Rechtswert:\t\t\t5492095.000 m"));
-    Shot(d, QStringLiteral("statistik_beispiel_extremal"));
+    guitest::SaveShot(d, QStringLiteral("statistik_beispiel_extremal"));
     d.Button(CStatisticsDialog::IDC_OBJEKTSCHLUESSEL)->click();
-    Shot(d, QStringLiteral("statistik_beispiel_objektschluessel"));
+    guitest::SaveShot(d, QStringLiteral("statistik_beispiel_objektschluessel"));
   }
 
   void HelpTopicsOfTheDialogAndItsButtons() {
@@ -114,18 +102,18 @@ class StatisticsDialogTest : public QObject {
   void TheRealSampleByObjectKeys() {
     const QString path = guitest::UnpackedSample();
     if (path.isEmpty()) QSKIP("Die ALK-Musterlieferung fehlt.");
-    LoadFile(path);
+    guitest::LoadFile(path);
     CStatisticsDialog d;
     d.resize(760, 560);
     d.show();
     d.Button(CStatisticsDialog::IDC_OBJEKTSCHLUESSEL)->click();
     QCOMPARE(Lines(d.List()), CoreLines(kStatObjectKeys));
     QVERIFY(d.List()->count() > 20);
-    Shot(d, QStringLiteral("statistik_ostritz_objektschluessel"));
+    guitest::SaveShot(d, QStringLiteral("statistik_ostritz_objektschluessel"));
     d.Button(CStatisticsDialog::IDC_EXTREMAL)->click();
-    Shot(d, QStringLiteral("statistik_ostritz_extremal"));
+    guitest::SaveShot(d, QStringLiteral("statistik_ostritz_extremal"));
     d.Button(CStatisticsDialog::IDC_AGGREGATE)->click();
-    Shot(d, QStringLiteral("statistik_ostritz_aggregate"));
+    guitest::SaveShot(d, QStringLiteral("statistik_ostritz_aggregate"));
   }
 };
 
