@@ -15,12 +15,11 @@
 
 #include "support/edbs_lines.h"
 #include "support/golden.h"
+#include "support/sample_delivery.h"
 
 using namespace testing_edbs;
 
 namespace {
-
-const std::string kSample = std::string(SATZLUPE_SHARED_DATA) + "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz";
 
 std::string Sha256Of(const std::string& path) {
   QFile f(QString::fromStdString(path));
@@ -52,9 +51,9 @@ std::string OutputSums(const TempDir& dir, const std::string& file) {
 }  // namespace
 
 TEST(LargeOutputs, RealSampleDeliveryIsCheckedAndExportedByteForByteAsBefore) {
-  if (!std::filesystem::exists(kSample)) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSample;
+  if (!std::filesystem::exists(kSamplePacked)) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSamplePacked;
   TempDir dir;
-  ASSERT_EQ(std::system(("gzip -dc '" + kSample + "' > '" + dir.Path("ostritz.edbs") + "'").c_str()), 0);
+  ASSERT_FALSE(UnpackSample(dir).empty());
   ExpectGolden("cli/sample_sha256.txt", OutputSums(dir, "ostritz.edbs"));
 }
 
