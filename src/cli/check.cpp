@@ -49,6 +49,7 @@ int RunCheck(const std::vector<std::string>& args) {
     }
     first = false;
     PrintCheckResult(path);
+    if (g_loadEnd != LoadEnd::kComplete) status = kExitCannotOpen;
     if (!g_errorMessages.empty() && status == kExitOk) status = kExitFindings;
   }
   if (filters.empty()) return status;

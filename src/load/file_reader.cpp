@@ -1,6 +1,7 @@
 #include "load/file_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -25,6 +26,8 @@ std::int64_t g_lineCount = 0;
 std::int64_t g_fileSize = 0;
 std::int64_t g_edbsLineCount = 0;
 std::int64_t g_aggregateCount = 0;
+LoadEnd g_loadEnd = LoadEnd::kComplete;
+std::int64_t g_unknownSizeReadLimit = kUnknownSizeReadLimit;
 
 namespace {
 
@@ -35,6 +38,9 @@ constexpr std::int64_t kUnknownFileSize = 9999999;
 constexpr std::size_t kHeaderWidth = 36;
 constexpr int kBarLeft = 120;
 constexpr int kBarRight = 720;
+constexpr int kNoFreeSlot = -1;
+// The kind column of the error list's entries about the reading itself (12 characters).
+constexpr const char* kReadKind = "Lesen       ";
 
 edbs::Font LoadScreenFont() {
   edbs::Font f;
@@ -97,9 +103,11 @@ void RedrawResults(edbs::Canvas& dc) {
 class ProgressBar {
  public:
   ProgressBar(edbs::Canvas& dc, int top, int bottom) : m_dc(dc), m_top(top), m_bottom(bottom) {}
-  void Fill(std::int64_t x) {
+  // Fills to x and shows it; true when the user wants the load stopped meanwhile.
+  bool Fill(std::int64_t x) {
     m_dc.FillRect(kBarLeft, m_top, static_cast<int>(std::min<std::int64_t>(kBarRight, x)), m_bottom);
     m_dc.Flush();
+    return edbs::Cancel().Cancelled();
   }
 
  private:
@@ -117,21 +125,49 @@ bool IsEdbsLine(const std::string& piece) {
   return true;
 }
 
+// The entry of the error list about the reading itself, at line n.
+void ReportReading(std::int64_t n, const std::string& description) {
+  ReportError(Format("%8lld", static_cast<long long>(n)) + kReadKind + description,
+              edbs::NativePathToText(g_fileName));
+}
+
+// Rejoins a line that the 2000-character pieces split, up to the longest line kept.
+void AppendPiece(LineTable& table, const std::string& piece, std::int64_t n) {
+  std::string& text = table.back().text;
+  if (text.size() >= kMaxLineLength) return;
+  const std::size_t room = kMaxLineLength - text.size();
+  text.append(piece, 0, std::min(room, piece.size()));
+  if (piece.size() >= room) {
+    ReportReading(n, Format(CP("Zeile länger als %lld Zeichen: Der Rest der Zeile wurde nicht gelesen!"),
+                            static_cast<long long>(kMaxLineLength)));
+  }
+}
+
+// How the reading ended, when it was not stopped by the user: the reader tells a read error and
+// more bytes behind the limit; a file whose bytes run out before its size has shrunk.
+LoadEnd ReadingEnd(const CLineReader& reader, bool sizeKnown) {
+  if (reader.Failed()) return LoadEnd::kReadError;
+  if (reader.OverLimit()) return sizeKnown ? LoadEnd::kGrew : LoadEnd::kTooLong;
+  if (sizeKnown && !reader.EndedByCtrlZ() && reader.BytesRead() < g_fileSize) return LoadEnd::kShrank;
+  return LoadEnd::kComplete;
+}
+
 // Step 9: the file into the line table, with the read bar growing by the characters read.
-LineTable ReadLines(CLineReader& reader, edbs::Canvas& dc) {
+LineTable ReadLines(CLineReader& reader, edbs::Canvas& dc, bool sizeKnown) {
   LineTable table;
   ProgressBar bar(dc, 102, 112);
   std::int64_t n = 0, total = 0, threshold = 0;
   const std::int64_t size = g_fileSize > 0 ? g_fileSize : 1;
+  bool cancelled = false;
   std::string piece;
-  while (reader.NextPiece(piece)) {
+  while (!cancelled && reader.NextPiece(piece)) {
     // The further pieces of a line longer than 2000 characters stand in the same line.
     if (!reader.ContinuesLine()) ++n;
     // The piece as read, its line feed included, plus one.
     total += static_cast<std::int64_t>(piece.size()) + (reader.EndedByLineFeed() ? 1 : 0) + 1;
     if (total > threshold) {
       threshold += g_fileSize / 100;
-      bar.Fill((31 * total / size + 6) * 20);
+      cancelled = bar.Fill((31 * total / size + 6) * 20);
     }
     if (IsEdbsLine(piece)) {
       table.push_back({piece, static_cast<std::int32_t>(n), 0, 0, 0});
@@ -139,14 +175,39 @@ LineTable ReadLines(CLineReader& reader, edbs::Canvas& dc) {
       if (table.empty()) {
         table.push_back({piece, static_cast<std::int32_t>(n), kBitNoEdbsStart, 0, 0});
       } else {
-        // Rejoins a line that the 2000-character pieces split.
-        table.back().text += piece;
+        AppendPiece(table, piece, n);
       }
     }
   }
+  g_loadEnd = cancelled ? LoadEnd::kCancelled : ReadingEnd(reader, sizeKnown);
   reader.Close();
   g_lineCount = n;
   return table;
+}
+
+// The message of a load that did not read the whole file, or nothing for a complete one.
+std::string ReadingEndMessage(std::int64_t lineCount, std::int64_t bytesRead) {
+  const long long n = static_cast<long long>(lineCount);
+  switch (g_loadEnd) {
+    case LoadEnd::kComplete: return {};
+    case LoadEnd::kReadError:
+      return Format(CP("Lesefehler nach Zeile %lld: Die Datei wurde nicht vollständig gelesen!"), n);
+    case LoadEnd::kTooLong:
+      return Format(CP("Die Eingabe endet nicht oder ist länger als %lld Zeichen: Sie wurde nur bis Zeile %lld "
+                       "gelesen!"),
+                    static_cast<long long>(g_unknownSizeReadLimit), n);
+    case LoadEnd::kGrew:
+      return Format(CP("Die Datei ist während des Lesens gewachsen: Nur ihre ersten %lld Zeichen wurden gelesen "
+                       "(bis Zeile %lld)!"),
+                    static_cast<long long>(g_fileSize), n);
+    case LoadEnd::kShrank:
+      return Format(CP("Die Datei ist während des Lesens kürzer geworden: Nur %lld ihrer %lld Zeichen wurden "
+                       "gelesen (bis Zeile %lld)!"),
+                    static_cast<long long>(bytesRead), static_cast<long long>(g_fileSize), n);
+    case LoadEnd::kCancelled:
+      return Format("Das Lesen wurde abgebrochen: Die Datei wurde nur bis Zeile %lld gelesen!", n);
+  }
+  return {};
 }
 
 void PadTo(LineTable& table, std::size_t width) {
@@ -155,14 +216,20 @@ void PadTo(LineTable& table, std::size_t width) {
   }
 }
 
-int RegisterFile() {
-  for (int k = 0; k < kLoadedFileSlots - 1; ++k) {
-    if (g_loadedFiles[k].empty()) {
-      g_loadedFiles[k] = g_fileName;
-      return k;
-    }
+int FreeFileSlot() {
+  for (int k = 0; k < kLoadedFileSlots; ++k) {
+    if (g_loadedFiles[k].empty()) return k;
   }
-  return kLoadedFileSlots - 1;
+  return kNoFreeSlot;
+}
+
+// Every file gets a slot of its own with its name: a load beyond the last slot is refused before
+// it starts, so no file's records are left without the name of their file.
+int RegisterFile() {
+  const int k = FreeFileSlot();
+  if (k == kNoFreeSlot) return kLoadedFileSlots - 1;
+  g_loadedFiles[k] = g_fileName;
+  return k;
 }
 
 void AddOne(std::string text, const LineEntry& start, int completingLine, int fileIndex) {
@@ -194,7 +261,9 @@ void DropChain(OpenChain& chain, const LineTable& table) {
 }
 
 // Step 13: continuation chains A (F ...) E become one record; every other line is one record.
-void JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
+// Stopped by the user, it keeps the records added so far, drops an open chain silently and
+// returns the message that says so.
+std::string JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
   ProgressBar bar(dc, 392, 402);
   const std::int64_t count = static_cast<std::int64_t>(table.size());
   std::int64_t threshold = 0;
@@ -203,7 +272,14 @@ void JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
     const std::int64_t si = static_cast<std::int64_t>(i);
     if (si > threshold) {
       threshold += count / 100;
-      bar.Fill(120 + 620 * si / count);
+      if (bar.Fill(120 + 620 * si / count)) {
+        g_loadEnd = LoadEnd::kCancelled;
+        const std::int32_t last = table[i - 1].lineNumber;
+        const std::string message =
+            Format(CP("Das Lesen wurde abgebrochen: Die Sätze wurden nur bis Zeile %d übernommen!"), last);
+        ReportReading(last, message);
+        return message;
+      }
     }
     LineEntry& e = table[i];
     const char marker = e.text[22];
@@ -230,37 +306,56 @@ void JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
     }
   }
   DropChain(chain, table);
+  return {};
 }
 
 // The bytes LoadFromBuffer reads instead of g_fileName; nullptr for a file.
 const std::string_view* s_buffer = nullptr;
+// The stream LoadFromStream reads instead of g_fileName; nullptr for a file.
+std::FILE* s_stream = nullptr;
 
-bool OpenForReading(CLineReader& reader) {
+// Why a file could not be opened, as the message box says it; empty when it was opened.
+std::string OpenForReading(CLineReader& reader) {
   if (s_buffer != nullptr) {
     reader.OpenBuffer(*s_buffer);
-    return true;
+    return {};
+  }
+  if (s_stream != nullptr) {
+    reader.OpenStream(s_stream);
+    return {};
   }
   // A folder opens like a file on some systems but holds no lines to read.
   std::error_code ec;
-  if (std::filesystem::is_directory(g_fileName, ec)) return false;
-  return reader.Open(g_fileName);
+  if (std::filesystem::is_directory(g_fileName, ec)) return "Datei nicht gefunden!";
+  errno = 0;
+  if (reader.Open(g_fileName)) return {};
+  // A file that is there but may not be read is not "not found".
+  if (errno == EACCES || errno == EPERM) return "Keine Berechtigung zum Lesen der Datei!";
+  if (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG || errno == 0) return "Datei nicht gefunden!";
+  return "Datei kann nicht gelesen werden!";
 }
 
-void ReadFileSize() {
+// Step 7. True when the size is the file's own, so that reading stops there; a pipe or a device
+// has none.
+bool ReadFileSize() {
   if (s_buffer != nullptr) {
     g_fileSize = static_cast<std::int64_t>(s_buffer->size());
-    return;
+    return true;
   }
   std::error_code ec;
   const auto status = std::filesystem::status(g_fileName, ec);
   std::uintmax_t size = 0;
-  if (!ec && std::filesystem::is_regular_file(status)) size = std::filesystem::file_size(g_fileName, ec);
-  if (ec || !std::filesystem::is_regular_file(status)) {
+  if (s_stream == nullptr && !ec && std::filesystem::is_regular_file(status)) {
+    size = std::filesystem::file_size(g_fileName, ec);
+  }
+  if (s_stream != nullptr || ec || !std::filesystem::is_regular_file(status)) {
     edbs::Prompt().ShowMessage(CP("Probleme beim Lesen der Dateilänge!"));
     g_fileSize = kUnknownFileSize;
-    return;
+    return false;
   }
   g_fileSize = static_cast<std::int64_t>(size);
+  // Some system files give no size but have content.
+  return g_fileSize > 0;
 }
 
 }  // namespace
@@ -283,12 +378,22 @@ void LoadFromBuffer(std::string_view bytes, const std::string& name, bool append
   s_buffer = nullptr;
 }
 
+void LoadFromStream(std::FILE* stream, const std::string& name, bool append, edbs::Canvas& dc) {
+  g_fileName = name;
+  g_pendingAction = append ? kPendingAdd : kPendingOpen;
+  s_stream = stream;
+  PerformPendingLoad(dc);
+  s_stream = nullptr;
+}
+
 void ResetLoadState() {
   g_pendingAction = kPendingNothing;
   g_fileName.clear();
   g_loadScreenValid = 0;
   g_storeWasCleared = 0;
   g_lineCount = g_fileSize = g_edbsLineCount = g_aggregateCount = 0;
+  g_loadEnd = LoadEnd::kComplete;
+  g_unknownSizeReadLimit = kUnknownSizeReadLimit;
   g_checkCounts.fill(0);
   ClearErrorList();
 }
@@ -307,12 +412,22 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   g_viewScale = 1.0;
   g_viewPanX = g_viewPanY = 0;
   CLineReader reader;
+  if (code == kPendingAdd && FreeFileSlot() == kNoFreeSlot) {
+    // Refused before anything changes: the loaded files and the filter set stay.
+    edbs::Prompt().ShowMessage(CP("Es sind schon 100 Dateien geladen: Weitere Dateien können nicht hinzugefügt "
+                                  "werden!"));
+    g_loadScreenValid = 0;
+    g_pendingAction = kPendingNothing;
+    dc.Restore();
+    return;
+  }
   if (code == kPendingOpen || code == kPendingAdd) {
+    g_loadEnd = LoadEnd::kComplete;
     g_store.ClearFilterSet();
     g_detailStart = 0;
     g_listStart = 0;
-    if (!OpenForReading(reader)) {
-      edbs::Prompt().ShowMessage("Datei nicht gefunden!");
+    if (const std::string failure = OpenForReading(reader); !failure.empty()) {
+      edbs::Prompt().ShowMessage(failure);
       g_loadScreenValid = 0;
       // Not attempted again at the next repaint: the view falls back to its start screen.
       g_pendingAction = kPendingNothing;
@@ -336,7 +451,8 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   g_viewPanX = g_viewPanY = 0;
   g_viewZoom = 1.0;
   RememberRecentFile(g_fileName);
-  ReadFileSize();
+  const bool sizeKnown = ReadFileSize();
+  if (s_buffer == nullptr) reader.SetByteLimit(sizeKnown ? g_fileSize : g_unknownSizeReadLimit);
 
   dc.SelectPen({1, kBlue});
   edbs::Cursor().Show(true);
@@ -348,8 +464,10 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   }
   ClearErrorList();
 
-  LineTable table = ReadLines(reader, dc);
+  LineTable table = ReadLines(reader, dc, sizeKnown);
   dc.TextOut(120, 115, LinesReadText());
+  std::string stopMessage = ReadingEndMessage(g_lineCount, reader.BytesRead());
+  if (!stopMessage.empty()) ReportReading(g_lineCount, stopMessage);
 
   PadTo(table, 8);
   RunLengthChecks(table, dc);
@@ -360,7 +478,9 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   g_aggregateCount = 0;
   g_edbsLineCount = static_cast<std::int64_t>(table.size());
   g_checkCounts[13] = 0;
-  JoinAndAddRecords(table, dc, fileIndex);
+  if (std::string cancelled = JoinAndAddRecords(table, dc, fileIndex); !cancelled.empty()) {
+    stopMessage = std::move(cancelled);
+  }
   table.clear();
 
   DrawCheckResult(dc, kCheckRowY[13], g_checkCounts[13]);
@@ -368,4 +488,6 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   g_pendingAction = kPendingLoadScreen;
   edbs::Cursor().Show(false);
   dc.Restore();
+  // Told once the load screen shows what was read.
+  if (!stopMessage.empty()) edbs::Prompt().ShowMessage(stopMessage);
 }

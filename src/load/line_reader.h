@@ -2,6 +2,7 @@
 // Reads a file in pieces of at most 2000 characters with the line semantics of a Windows text-mode
 // read on every platform: CR LF ends a line like LF, a Ctrl-Z ends the file, NUL is a character.
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -19,7 +20,11 @@ class CLineReader {
   bool Open(const std::string& path);
   // Reads the bytes of a buffer instead of a file; the buffer must outlive the reading.
   void OpenBuffer(std::string_view bytes);
+  // Reads an open stream (a pipe, standard input); the caller keeps it and closes it.
+  void OpenStream(std::FILE* stream);
   void Close();
+  // Reads no more than `bytes` bytes of a file or stream; OverLimit() tells whether more were there.
+  void SetByteLimit(std::int64_t bytes) { m_limit = bytes; }
   // The next piece without its line end; false at the end of the file. A line of exactly 2000
   // characters and its line end is one piece; only longer lines arrive as several pieces.
   bool NextPiece(std::string& piece);
@@ -29,13 +34,24 @@ class CLineReader {
   // Whether a line feed ended the last piece; the piece as read is one character longer then.
   bool EndedByLineFeed() const { return m_lineFeed; }
 
+  // Why the reading ended: a read error of the file system (not the end of the file), the byte
+  // limit with more bytes behind it, or a Ctrl-Z.
+  bool Failed() const { return m_failed; }
+  bool OverLimit() const { return m_overLimit; }
+  bool EndedByCtrlZ() const { return m_ctrlZ; }
+  // The bytes taken from the file or stream so far.
+  std::int64_t BytesRead() const { return m_bytesRead; }
+
  private:
   int Get();   // next character after the text-mode translation, or EOF
   int Peek();  // the same without consuming it
   int RawGet();
   bool Refill();
+  bool RefillFromFile();
+  void Reset();
 
   std::FILE* m_file = nullptr;
+  bool m_ownsFile = false;
   std::string_view m_memory;  // the bytes of OpenBuffer, handed out by the first Refill
   bool m_fromMemory = false;
   std::vector<char> m_buffer;
@@ -47,4 +63,9 @@ class CLineReader {
   bool m_midLine = false;    // the last piece stopped at the piece limit inside a line
   bool m_continues = false;
   bool m_lineFeed = false;
+  std::int64_t m_limit = -1;  // -1: none
+  std::int64_t m_bytesRead = 0;
+  bool m_failed = false;
+  bool m_overLimit = false;
+  bool m_ctrlZ = false;
 };
