@@ -1,0 +1,258 @@
+#include "exercise_core.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "load/error_list.h"
+#include "load/file_reader.h"
+#include "platform/recording_canvas.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "records/edbs_part.h"
+#include "records/filter_table.h"
+#include "records/filter_values.h"
+#include "store/edbs_store.h"
+#include "views/export.h"
+#include "views/filter.h"
+#include "views/geometry_drawing.h"
+#include "views/graphic.h"
+#include "views/list_pages.h"
+#include "views/program_state.h"
+#include "views/settings.h"
+#include "views/statistics.h"
+#include "views/view_state.h"
+
+namespace fuzzing {
+namespace {
+
+// The walk looks at this many records and parts at most, so that an execution stays short.
+constexpr int kMaxRecordsWalked = 400;
+constexpr int kMaxPartsWalked = 120;
+constexpr int kMaxRecordsDrawnAlone = 40;  // the detail dialog's record graphic
+constexpr int kListPageSize = 60;
+constexpr std::size_t kMaxArgumentLength = 48;
+constexpr std::size_t kAddedBytes = 300;
+
+// Deterministic pieces of the input, used as the user's typing: the same bytes give the same walk.
+class Choices {
+ public:
+  explicit Choices(std::string_view bytes) : m_bytes(bytes) {}
+
+  // Byte k of a fixed walk through the input (0 for an empty input).
+  unsigned Byte(unsigned k) const {
+    if (m_bytes.empty()) return 0;
+    return static_cast<unsigned char>(m_bytes[Position(k)]);
+  }
+  // A piece of up to `maxLength` characters starting at a place chosen by k.
+  std::string Text(unsigned k, std::size_t maxLength) const {
+    if (m_bytes.empty()) return {};
+    const std::size_t start = Position(k);
+    const std::size_t length = 1 + Byte(k + 1) % maxLength;
+    return std::string(m_bytes.substr(start, length));
+  }
+
+ private:
+  std::size_t Position(unsigned k) const {
+    return static_cast<std::size_t>((k * 2654435761u + 40503u) % m_bytes.size());
+  }
+  std::string_view m_bytes;
+};
+
+// Message boxes of the core are answered and forgotten; a walk must not wait for a user.
+class SilentPrompt : public edbs::UserPrompt {
+ public:
+  void ShowMessage(const std::string&) override {}
+  edbs::PromptAnswer AskYesNo(const std::string&) override { return edbs::PromptAnswer::No; }
+  std::string ChooseOpenFile(const std::string&, const std::string&) override { return {}; }
+  std::string ChooseSaveFile(const std::string&, const std::string&) override { return {}; }
+};
+
+void ChooseSettings(const Choices& c) {
+  const unsigned b = c.Byte(7);
+  g_settings.Gitternetz = (b & 1) != 0;
+  g_settings.Gitterschrift = (b & 2) != 0;
+  g_settings.Gitterauto = (b & 4) != 0;
+  g_settings.DetailWhf = (b & 8) != 0;
+  g_settings.ListeWhf = (b & 16) != 0;
+  g_settings.Gitterabstand = 1.0 + c.Byte(8) * 7.0;
+  g_textHeight = 0.5 + c.Byte(9) % 20;
+}
+
+// What the detail dialog, the list and the statistics ask of every part besides what the export
+// asks (the detail rows and the full list text): the list text for another selector and the typed
+// field readers.
+void LookAtRecords(const Choices& c) {
+  const int records = std::min(g_store.GetRecordCount(), kMaxRecordsWalked);
+  for (int i = 0; i < records; ++i) {
+    (void)g_store.GetRecordTitle(i);
+    const int parts = std::min(g_store.GetPartCount(i), kMaxPartsWalked);
+    for (int j = 0; j < parts; ++j) {
+      int selector = static_cast<int>(c.Byte(static_cast<unsigned>(i + j)) % 30) - 2;
+      (void)g_store.GetPartListTextDotted(i, j, selector);
+      (void)g_store.GetLayer(i, j);
+      (void)g_store.GetObjectType(i, j);
+      (void)g_store.GetGeometryKind(i, j);
+      (void)g_store.GetInfoKind(i, j);
+      (void)g_store.GetInfoText(i, j);
+      (void)g_store.GetAttribute(i, j);
+      (void)g_store.GetRepeatCount(i, j);
+      (void)g_store.GetDirectionAngle(i, j);
+      double x = 0, y = 0;
+      (void)g_store.GetPoint(i, j, x, y);
+    }
+  }
+}
+
+// Every tab's first page, and its last one when the group does not fit one page.
+void PageLists(const Choices& c) {
+  (void)ListGroupsEmpty();
+  for (int tab = 0; tab < kListTabCount; ++tab) {
+    const bool whf = (c.Byte(static_cast<unsigned>(tab) + 40) & 1) != 0;
+    (void)ListColumns(tab, whf);
+    RebuildListIndex(tab);
+    g_listStart = 0;
+    (void)BuildListPage(tab, kListPageSize, whf);
+    if (!g_listIndex.empty()) (void)ListSliderText(static_cast<int>(g_listIndex.size()) - 1);
+    if (static_cast<int>(g_listIndex.size()) > kListPageSize) {
+      g_listStart = static_cast<int>(g_listIndex.size()) - 1;
+      (void)BuildListPage(tab, kListPageSize, whf);
+    }
+  }
+  g_listStart = 0;
+}
+
+void ComputeStatistics() {
+  for (int kind = 0; kind < kStatisticCount; ++kind) (void)StatisticLines(kind);
+}
+
+void ExportBothForms() {
+  (void)ReadableExportText(true);
+  (void)ReadableExportText(false);
+}
+
+void DrawEverything(edbs::RecordingCanvas& dc, const Choices& c) {
+  g_graphicMode = static_cast<int>(c.Byte(10) & 1);
+  dc.Clear();
+  DrawGraphic(dc);
+  const int records = std::min(g_store.GetRecordCount(), kMaxRecordsDrawnAlone);
+  for (int i = 0; i < records; ++i) {
+    dc.Clear();
+    const ScopedViewScale scale(0.05 + c.Byte(i) * 0.01);
+    DrawRecordGeometry(dc, i, g_viewCentreX, g_viewCentreY, 400, 300);
+  }
+  dc.Clear();
+}
+
+void UseTheMouse(const Choices& c) {
+  const int x = static_cast<int>(c.Byte(20) * 3), y = static_cast<int>(c.Byte(21) * 2);
+  (void)CursorPositionText(x, y, 800, 600);
+  ViewWheelZoom(static_cast<int>(c.Byte(22) % 7) - 3, x, y, 800, 600);
+  for (int button : {kMouseLeft, kMouseRight, kMouseMiddle}) {
+    ViewMouseDown(button, x, y, 800, 600);
+    ViewMouseUp(button, static_cast<int>(c.Byte(23 + button) * 3), static_cast<int>(c.Byte(26 + button) * 2), 800, 600);
+  }
+}
+
+// An argument line of single values and ranges, built from pieces of the input.
+std::string ArgumentLine(const Choices& c, unsigned k) {
+  std::string line = c.Text(k, kMaxArgumentLength);
+  switch (c.Byte(k + 2) % 4) {
+    case 0: line += "-" + c.Text(k + 3, 12); break;
+    case 1: line = "-" + line; break;
+    case 2: line += ":" + c.Text(k + 4, 12) + ":"; break;
+    default: break;
+  }
+  return line;
+}
+
+FilterRun RunFor(int tab, const Choices& c, unsigned k) {
+  FilterRun run;
+  run.tab = tab;
+  run.refine = (c.Byte(k) & 1) != 0;
+  run.negate = (c.Byte(k) & 2) != 0;
+  run.extraTicked = (c.Byte(k) & 4) != 0;
+  const FilterCriterionInfo& info = FilterTabInfo(tab);
+  switch (info.input) {
+    case FilterInput::kList: {
+      const std::vector<std::string> lines = FilterListLines(tab);
+      const unsigned wanted = lines.empty() ? 0 : c.Byte(k + 1) % 4;
+      for (unsigned n = 0; n < wanted; ++n) run.selectedLines.push_back(lines[c.Byte(k + 2 + n) % lines.size()]);
+      break;
+    }
+    case FilterInput::kLine:
+      run.argumentLine = ArgumentLine(c, k + 5);
+      break;
+    case FilterInput::kCoordinates: {
+      const GraphicExtent e = ComputeGraphicExtent();
+      const bool fromData = (c.Byte(k + 1) & 1) != 0;
+      run.coordinates = {fromData ? Format("%.3f", e.xMin) : c.Text(k + 2, 16),
+                         fromData ? Format("%.3f", e.yMin) : c.Text(k + 3, 16),
+                         fromData ? Format("%.3f", e.xMax) : c.Text(k + 4, 16),
+                         fromData ? Format("%.3f", e.yMax) : c.Text(k + 5, 16)};
+      break;
+    }
+    case FilterInput::kNone:
+      break;
+  }
+  return run;
+}
+
+// Every tab, refining or extending, negated or not, with its extra checkbox or without, as the
+// input chooses; the argument-line parser also on its own with lines the dialog would refuse.
+// Half of the inputs keep the filter set the criteria leave for the views, half clear it.
+void RunEveryFilter(const Choices& c) {
+  for (int tab = 0; tab < kFilterTabCount; ++tab) {
+    (void)RunFilter(RunFor(tab, c, static_cast<unsigned>(tab) * 11));
+    (void)FilterCountText();
+    const FilterCriterionInfo& info = FilterTabInfo(tab);
+    if (info.input == FilterInput::kLine) {
+      FilterArguments args;
+      (void)ParseArgumentLine(info, c.Text(static_cast<unsigned>(tab) * 13, 120), args);
+    }
+  }
+  for (int code : {kCritObjArtOhneDarstellung, kCritObjNrOhneDatenbank, kCritTextOhneGrossKlein}) {
+    g_store.ApplyFilterCriterion(code, static_cast<int>(c.Byte(static_cast<unsigned>(code)) & 1), 0);
+  }
+  (void)CollectFachkennungen();
+  if ((c.Byte(11) & 1) != 0) g_store.ClearFilterSet();
+}
+
+}  // namespace
+
+void ExerciseCore(std::string_view bytes) {
+  static SilentPrompt prompt;
+  edbs::SetPrompt(&prompt);
+  ResetProgramState();
+  const Choices c(bytes);
+  // The load screen draws the same whatever the bytes, so the loads draw on a surface that keeps
+  // nothing; the redraw of its results, the graphic and the geometry are recorded.
+  edbs::NullCanvas loadScreen;
+  edbs::RecordingCanvas dc;
+
+  LoadFromBuffer(bytes, "fuzz.edbs", false, loadScreen);
+  // A second, small file added: its tail, with a path in the file system's form (UTF-8) that holds
+  // a blank and an umlaut.
+  LoadFromBuffer(bytes.substr(bytes.size() - std::min(bytes.size(), kAddedBytes)), "/tmp/zweite Datei \xC3\xA4.edbs",
+                 true, loadScreen);
+  PerformPendingLoad(dc);  // the redraw of the load screen
+  for (int k = 0; k < static_cast<int>(g_errorMessages.size()); ++k) (void)ErrorListText(k);
+  ChooseSettings(c);
+
+  RunEveryFilter(c);
+  LookAtRecords(c);
+  PageLists(c);
+  ComputeStatistics();
+  ExportBothForms();
+  DrawEverything(dc, c);
+  UseTheMouse(c);
+
+  g_store.DeleteRecordsOutsideFilterSet();
+  (void)StatisticLines(kStatRecordsPerFile);
+  // Everything allocated is given back, so that the fuzzer sees a leak as a leak at once.
+  ResetProgramState();
+  edbs::SetPrompt(nullptr);
+}
+
+}  // namespace fuzzing
