@@ -9,8 +9,9 @@
 # failed build). Replay a finding with `build-fuzz/fuzz/fuzz_edbs PATH`.
 #
 # The corpus (build-fuzz/corpus) grows from run to run. It starts from seeds cut anew at every run
-# into pieces of at most 1500 bytes at line ends: the tests' data files, the example, the stored
-# findings (tests/core/data/fuzz) and, when present, the shared sample delivery.
+# into pieces of at most 1500 bytes at line ends: the tests' data files, the example, the fuzz
+# target's own seeds (fuzz/corpus, written by fuzz/seeds.py), the stored findings
+# (tests/core/data/fuzz) and, when present, the shared sample delivery.
 set -euo pipefail
 
 if [ $# -lt 1 ] || ! [[ "$1" =~ ^[0-9]+$ ]]; then
@@ -43,7 +44,7 @@ cut_seeds() {
     { line = $0 "\n"; if (size + length(line) > 1500) flush(); text = text line; size += length(line) }
     END { flush() }' "$file"
 }
-for f in "$ROOT"/tests/core/data/*.edbs "$ROOT"/examples/*.edbs; do
+for f in "$ROOT"/tests/core/data/*.edbs "$ROOT"/examples/*.edbs "$ROOT"/fuzz/corpus/*.edbs; do
   cp "$f" "$SEEDS/$(basename "$f")"
   cut_seeds "$f" "$(basename "$f" .edbs)"
 done
@@ -57,9 +58,10 @@ if [ -f "$SAMPLE" ]; then
 fi
 
 LOG="$BUILD/last-run.log"
+# Allocation stacks of 8 frames are enough to find a leak and keep each execution cheap.
 echo "Fuzzing $RUN_SECONDS s, Korpus $CORPUS, $(ls "$CORPUS" | wc -l) + $(ls "$SEEDS" | wc -l) Eingaben"
 set +e
-ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
+ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:malloc_context_size=8}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
   "$BUILD/fuzz/fuzz_edbs" "$CORPUS" "$SEEDS" -dict="$ROOT/fuzz/edbs.dict" -max_len=4096 -timeout=10 \
   -rss_limit_mb=2048 -max_total_time="$RUN_SECONDS" -print_final_stats=1 -artifact_prefix="$FINDINGS/" "$@" \
   >"$LOG" 2>&1

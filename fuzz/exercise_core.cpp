@@ -7,6 +7,8 @@
 
 #include "load/error_list.h"
 #include "load/file_reader.h"
+#include "load/recent_files.h"
+#include "platform/profile.h"
 #include "platform/recording_canvas.h"
 #include "platform/services.h"
 #include "platform/text.h"
@@ -23,6 +25,8 @@
 #include "views/settings.h"
 #include "views/statistics.h"
 #include "views/view_state.h"
+#include "records/filter_criteria.h"
+#include "store/edbs_record.h"
 
 namespace fuzzing {
 namespace {
@@ -31,7 +35,6 @@ namespace {
 constexpr int kMaxRecordsWalked = 400;
 constexpr int kMaxPartsWalked = 120;
 constexpr int kMaxRecordsDrawnAlone = 40;  // the detail dialog's record graphic
-constexpr int kListPageSize = 60;
 constexpr std::size_t kMaxArgumentLength = 48;
 constexpr std::size_t kAddedBytes = 300;
 
@@ -69,14 +72,33 @@ class SilentPrompt : public edbs::UserPrompt {
   std::string ChooseSaveFile(const std::string&, const std::string&) override { return {}; }
 };
 
-void ChooseSettings(const Choices& c) {
-  const unsigned b = c.Byte(7);
-  g_settings.Gitternetz = (b & 1) != 0;
-  g_settings.Gitterschrift = (b & 2) != 0;
-  g_settings.Gitterauto = (b & 4) != 0;
-  g_settings.DetailWhf = (b & 8) != 0;
-  g_settings.ListeWhf = (b & 16) != 0;
-  g_settings.Gitterabstand = 1.0 + c.Byte(8) * 7.0;
+// A profile value as the registry may hold it: a usual one, an edge of the range, or any.
+int ProfileInt(const Choices& c, unsigned k) {
+  static constexpr int kValues[] = {0, 1, -1, 2, 100, 5000, 250000, -7, 2147483647, -2147483647 - 1};
+  const unsigned b = c.Byte(k);
+  if (b < 160) return kValues[b % std::size(kValues)];
+  return static_cast<int>((c.Byte(k + 1) << 24) | (c.Byte(k + 2) << 16) | (c.Byte(k + 3) << 8) | c.Byte(k + 4));
+}
+
+// The settings and the reopen list as the program reads them at start from a profile whose values
+// nobody checked, and writes them back at exit.
+void StartAndEndWithAProfile(const Choices& c, bool atStart) {
+  static constexpr const char* kKeys[] = {"Gitternetz", "Gitterschrift", "Gitterauto",  "Gitterabstand",
+                                          "DetailWhf",  "DetailMaxAnz",  "DetailGrafik", "ListeWhf",
+                                          "ListeMaxAnz", "Kurzform"};
+  edbs::MemoryProfile profile;
+  if (!atStart) {
+    SaveSettings(profile);
+    SaveRecentFiles(profile);
+    return;
+  }
+  unsigned k = 60;
+  for (const char* key : kKeys) profile.WriteInt(kSettingsSection, key, ProfileInt(c, k += 5));
+  for (int slot = 0; slot < 3; ++slot) {
+    profile.WriteString("Dateinamen", Format("MRUListname%02d", slot), c.Text(k += 3, 40));
+  }
+  LoadSettings(profile);
+  LoadRecentFiles(profile);
   g_textHeight = 0.5 + c.Byte(9) % 20;
 }
 
@@ -105,19 +127,24 @@ void LookAtRecords(const Choices& c) {
   }
 }
 
-// Every tab's first page, and its last one when the group does not fit one page.
+// Every tab's first page at the page size of the settings, and its last one when the group does
+// not fit one page.
 void PageLists(const Choices& c) {
   (void)ListGroupsEmpty();
+  (void)ListStartHeader();
+  const int pageSize = g_settings.ListeMaxAnz;
   for (int tab = 0; tab < kListTabCount; ++tab) {
-    const bool whf = (c.Byte(static_cast<unsigned>(tab) + 40) & 1) != 0;
+    const bool whf = g_settings.ListeWhf != ((c.Byte(static_cast<unsigned>(tab) + 40) & 1) != 0);
+    (void)ListTabLabel(tab);
+    (void)ListTabBackground(tab);
     (void)ListColumns(tab, whf);
     RebuildListIndex(tab);
     g_listStart = 0;
-    (void)BuildListPage(tab, kListPageSize, whf);
+    (void)BuildListPage(tab, pageSize, whf);
     if (!g_listIndex.empty()) (void)ListSliderText(static_cast<int>(g_listIndex.size()) - 1);
-    if (static_cast<int>(g_listIndex.size()) > kListPageSize) {
+    if (static_cast<int>(g_listIndex.size()) > std::max(1, pageSize)) {
       g_listStart = static_cast<int>(g_listIndex.size()) - 1;
-      (void)BuildListPage(tab, kListPageSize, whf);
+      (void)BuildListPage(tab, pageSize, whf);
     }
   }
   g_listStart = 0;
@@ -127,9 +154,22 @@ void ComputeStatistics() {
   for (int kind = 0; kind < kStatisticCount; ++kind) (void)StatisticLines(kind);
 }
 
+// Both forms to memory, and the form of the settings as "Lesbar Speichern ..." writes it, with the
+// error list as its dialog saves it; the files go nowhere.
 void ExportBothForms() {
   (void)ReadableExportText(true);
   (void)ReadableExportText(false);
+  (void)WriteReadableExport("/dev/null", [](long long, long long) {});
+  (void)WriteErrorList("/dev/null");
+}
+
+// The error-list dialog's rows and the batch tool's lines, in UTF-8 as the terminal gets them.
+void ReadErrorList() {
+  (void)ErrorListHeading();
+  for (int k = 0; k < static_cast<int>(g_errorMessages.size()); ++k) {
+    (void)GetErrorListRow(k);
+    (void)edbs::Cp1252ToUtf8(ErrorListText(k));
+  }
 }
 
 void DrawEverything(edbs::RecordingCanvas& dc, const Choices& c) {
@@ -145,9 +185,13 @@ void DrawEverything(edbs::RecordingCanvas& dc, const Choices& c) {
   dc.Clear();
 }
 
+// The mouse on the graphic, and the scale and centre typed into the options dialog.
 void UseTheMouse(const Choices& c) {
   const int x = static_cast<int>(c.Byte(20) * 3), y = static_cast<int>(c.Byte(21) * 2);
   (void)CursorPositionText(x, y, 800, 600);
+  ApplyViewScaleAndCentre(TextToDouble(c.Text(30, 12)), ViewCentreShownX() + c.Byte(31),
+                          ViewCentreShownY() - c.Byte(32));
+  (void)ViewMetresPerPixel();
   ViewWheelZoom(static_cast<int>(c.Byte(22) % 7) - 3, x, y, 800, 600);
   for (int button : {kMouseLeft, kMouseRight, kMouseMiddle}) {
     ViewMouseDown(button, x, y, 800, 600);
@@ -215,6 +259,11 @@ void RunEveryFilter(const Choices& c) {
   for (int code : {kCritObjArtOhneDarstellung, kCritObjNrOhneDatenbank, kCritTextOhneGrossKlein}) {
     g_store.ApplyFilterCriterion(code, static_cast<int>(c.Byte(static_cast<unsigned>(code)) & 1), 0);
   }
+  // A code that is no criterion, as a stored or mistyped one would be.
+  const int stray = static_cast<int>(c.Byte(50)) - 20;
+  (void)FindFilterCriterion(stray);
+  (void)FilterPartTypes(stray);
+  g_store.ApplyFilterCriterion(stray, 0, static_cast<int>(c.Byte(51) & 1));
   (void)CollectFachkennungen();
   if ((c.Byte(11) & 1) != 0) g_store.ClearFilterSet();
 }
@@ -230,15 +279,17 @@ void ExerciseCore(std::string_view bytes) {
   // nothing; the redraw of its results, the graphic and the geometry are recorded.
   edbs::NullCanvas loadScreen;
   edbs::RecordingCanvas dc;
+  StartAndEndWithAProfile(c, true);
 
+  // The tail of the bytes is read first and then cleared by opening the whole; the tail is added
+  // again as a second file, with a path in the file system's form (UTF-8) that holds a blank and
+  // an umlaut.
+  const std::string_view tail = bytes.substr(bytes.size() - std::min(bytes.size(), kAddedBytes));
+  LoadFromBuffer(tail, "/tmp/erste.edbs", false, loadScreen);
   LoadFromBuffer(bytes, "fuzz.edbs", false, loadScreen);
-  // A second, small file added: its tail, with a path in the file system's form (UTF-8) that holds
-  // a blank and an umlaut.
-  LoadFromBuffer(bytes.substr(bytes.size() - std::min(bytes.size(), kAddedBytes)), "/tmp/zweite Datei \xC3\xA4.edbs",
-                 true, loadScreen);
+  LoadFromBuffer(tail, "/tmp/zweite Datei \xC3\xA4.edbs", true, loadScreen);
   PerformPendingLoad(dc);  // the redraw of the load screen
-  for (int k = 0; k < static_cast<int>(g_errorMessages.size()); ++k) (void)ErrorListText(k);
-  ChooseSettings(c);
+  ReadErrorList();
 
   RunEveryFilter(c);
   LookAtRecords(c);
@@ -250,6 +301,7 @@ void ExerciseCore(std::string_view bytes) {
 
   g_store.DeleteRecordsOutsideFilterSet();
   (void)StatisticLines(kStatRecordsPerFile);
+  StartAndEndWithAProfile(c, false);
   // Everything allocated is given back, so that the fuzzer sees a leak as a leak at once.
   ResetProgramState();
   edbs::SetPrompt(nullptr);
