@@ -61,13 +61,22 @@ LOG="$BUILD/last-run.log"
 # Allocation stacks of 8 frames are enough to find a leak and keep each execution cheap.
 echo "Fuzzing $RUN_SECONDS s, Korpus $CORPUS, $(ls "$CORPUS" | wc -l) + $(ls "$SEEDS" | wc -l) Eingaben"
 set +e
-ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:malloc_context_size=8}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}" \
-  "$BUILD/fuzz/fuzz_edbs" "$CORPUS" "$SEEDS" -dict="$ROOT/fuzz/edbs.dict" -max_len=4096 -timeout=10 \
-  -rss_limit_mb=2048 -max_total_time="$RUN_SECONDS" -print_final_stats=1 -artifact_prefix="$FINDINGS/" "$@" \
-  >"$LOG" 2>&1
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:malloc_context_size=8}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
+TIMEFORMAT='%U %S'
+{ time "$BUILD/fuzz/fuzz_edbs" "$CORPUS" "$SEEDS" -dict="$ROOT/fuzz/edbs.dict" -max_len=4096 -timeout=10 \
+    -rss_limit_mb=2048 -reload=0 -max_total_time="$RUN_SECONDS" -print_final_stats=1 -artifact_prefix="$FINDINGS/" \
+    "$@" >"$LOG" 2>&1; } 2>"$BUILD/cpu-time.txt"
 status=$?
 set -e
-grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb)' "$LOG" || true
+grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb)' "$LOG" || true
+# The speed on one core: the executions by the processor time the fuzzer had, which on a shared
+# machine is less than the time that passed.
+units="$(sed -n 's/^stat::number_of_executed_units: *//p' "$LOG")"
+read -r user sys <"$BUILD/cpu-time.txt" || true
+if [ -n "$units" ] && [ -n "${user:-}" ]; then
+  awk -v n="$units" -v u="$user" -v s="$sys" 'BEGIN { if (u + s > 0) printf "Ausführungen je Sekunde Rechenzeit: %d (%.0f s)\n", n / (u + s), u + s }'
+fi
 if [ "$status" -eq 0 ]; then
   echo "Nichts gefunden."
   exit 0
