@@ -8,8 +8,10 @@ JOBS="${SATZLUPE_JOBS:-2}"
 
 # qt6-translations-l10n: Qt's German texts for the standard dialogs (the GUI tests require them).
 # qt6-svg-dev: the SVG writer of the plans.
+# GDAL (with GEOS and PROJ) for the GIS export; gdal-bin gives ogrinfo and gdal_rasterize to look
+# at what it wrote.
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
-          libx11-dev libgtest-dev libgmock-dev fonts-liberation gzip)
+          libx11-dev libgtest-dev libgmock-dev fonts-liberation gzip libgdal-dev gdal-bin)
 case "${CXX:-}" in *clang*) PACKAGES+=(clang) ;; esac
 
 missing_packages() {

@@ -5,6 +5,9 @@
   edbs_gen.py objects N OUT [--crlf]
                                    N synthetic object records between an order header and an end
                                    record, with lines, functions, objects, texts and points
+  edbs_gen.py gis OUTDIR           the small files of the GIS export tests (tests/core/data/gis)
+  edbs_gen.py parcels N OUT        N square parcels in a grid, every side stored once per parcel
+                                   as real deliveries do (the GIS export benchmark)
 """
 import random
 import sys
@@ -206,6 +209,162 @@ def objects(n, seed=1):
     return lines
 
 
+# --- small files for the GIS export tests -------------------------------------------------------
+# Coordinates are local metres added to a corner in Gauss-Krueger zone 5. Each line is stored as
+# the real deliveries store it: one record per start point, one copy per neighbouring object.
+
+GIS_R, GIS_H = 5491000.0, 5654000.0
+
+
+def gp(x, y):
+    return point(GIS_R + x, GIS_H + y)
+
+
+def fn(right="", left="", layer="001", kind="2301"):
+    return (ulob1100(layer, kind, "%-7s" % right, "%-7s" % left), [])
+
+
+class GisFile:
+    def __init__(self):
+        self.lines = [order_header()]
+        self.number = 1
+
+    def _add(self, text):
+        self.lines.append(text)
+        self.number += 1
+
+    def lines_from(self, start, lines):
+        """lines: (end, functions) or (end, functions, kind, supports)."""
+        parts = []
+        for line in lines:
+            end, functions = line[0], line[1]
+            kind = line[2] if len(line) > 2 else "11"
+            supports = [gp(*s) for s in line[3]] if len(line) > 3 else []
+            parts.append((gp(*end), kind, functions, supports))
+        self._add(object_record(self.number, gp(*start), parts, []))
+
+    def ring(self, corners, right="", left="", layer="001", kind="2301"):
+        """One record per side of a closed ring of corners, each naming the given objects."""
+        for a, b in zip(corners, corners[1:] + corners[:1]):
+            self.lines_from(a, [(b, [fn(right, left, layer, kind)])])
+
+    def obj(self, anchor, layer, kind, otype, number, infos=()):
+        self._add(object_record(self.number, gp(*anchor), [],
+                                [(ulob2000(layer, kind, "01", otype, number), list(infos))]))
+
+    def parcel(self, anchor, number, key):
+        info = (ulob2100("13", "K4", "  2301", key, "51"), [gp(*anchor)])
+        self.obj(anchor, "001", "2301", "F", number, [info])
+
+    def raw(self, op, info, body):
+        self._add(header(op, self.number, info, body))
+
+    def done(self):
+        return self.lines + [header("AEND", self.number, "        ", "")]
+
+
+def gis_files():
+    files = {}
+    # A square parcel from four lines, each in its own record, the parcel on their left.
+    f = GisFile()
+    f.ring([(0, 0), (20, 0), (20, 20), (0, 20)], left="A000001")
+    f.parcel((10, 10), "A000001", "FS14409300100012003000")
+    files["square"] = f.done()
+    # A parcel with a hole: the hole is a parcel of its own; each inner line is stored twice, once
+    # per neighbour and in opposite directions; a line with the outer parcel on both sides joins
+    # the hole to the outer ring.
+    f = GisFile()
+    f.ring([(0, 0), (30, 0), (30, 30), (0, 30)], left="A000002")
+    f.ring([(10, 10), (20, 10), (20, 20), (10, 20)], right="A000002")
+    f.ring([(10, 20), (20, 20), (20, 10), (10, 10)], right="A000003")
+    f.lines_from((0, 0), [((10, 10), [fn("A000002", "A000002")])])
+    f.parcel((5, 5), "A000002", "FS14409300100013000000")
+    f.parcel((15, 15), "A000003", "FS14409300100014000000")
+    files["hole"] = f.done()
+    # A hole touching its outer ring at one vertex; a parcel in two separate parts; a parcel of
+    # two parts touching at one corner.
+    f = GisFile()
+    f.ring([(0, 0), (15, 0), (30, 0), (30, 30), (0, 30)], left="A000004")
+    f.ring([(15, 0), (20, 10), (10, 10)], right="A000004")
+    f.ring([(40, 0), (50, 0), (50, 10), (40, 10)], left="A000005")
+    f.ring([(60, 0), (70, 0), (70, 10), (60, 10)], left="A000005")
+    f.ring([(40, 20), (50, 20), (50, 30), (40, 30)], left="A000006")
+    f.ring([(50, 30), (60, 30), (60, 40), (50, 40)], left="A000006")
+    f.parcel((5, 20), "A000004", "FS14409300100015000000")
+    f.parcel((45, 5), "A000005", "FS14409300100016000000")
+    f.parcel((45, 25), "A000006", "FS14409300100017000000")
+    files["touching"] = f.done()
+    # A parcel whose lines lie in several records, two lines from each start point, and whose
+    # object appears in two records.
+    f = GisFile()
+    f.lines_from((0, 0), [((20, 0), [fn(left="A000007")]), ((0, 20), [fn(right="A000007")])])
+    f.lines_from((20, 20), [((20, 0), [fn(right="A000007")]), ((0, 20), [fn(left="A000007")])])
+    f.parcel((10, 10), "A000007", "FS14409300100018000000")
+    f.obj((10, 10), "001", "2301", "F", "A000007")
+    files["records"] = f.done()
+    # Two parcels sharing a line: one function names one on the right, the other on the left.
+    f = GisFile()
+    f.lines_from((10, 0), [((10, 10), [fn("A000009", "A000008")])])
+    f.lines_from((10, 10), [((0, 10), [fn(left="A000008")])])
+    f.lines_from((0, 10), [((0, 0), [fn(left="A000008")])])
+    f.lines_from((0, 0), [((10, 0), [fn(left="A000008")])])
+    f.lines_from((10, 0), [((20, 0), [fn(left="A000009")])])
+    f.lines_from((20, 0), [((20, 10), [fn(left="A000009")])])
+    f.lines_from((20, 10), [((10, 10), [fn(left="A000009")])])
+    f.parcel((5, 5), "A000008", "FS14409300100019000000")
+    f.parcel((15, 5), "A000009", "FS14409300100020000000")
+    files["shared"] = f.done()
+    # An unclosed parcel: one side is missing.
+    f = GisFile()
+    f.lines_from((0, 0), [((20, 0), [fn(left="A000010")])])
+    f.lines_from((20, 0), [((20, 20), [fn(left="A000010")])])
+    f.lines_from((20, 20), [((0, 20), [fn(left="A000010")])])
+    f.parcel((10, 10), "A000010", "FS14409300100021000000")
+    files["open"] = f.done()
+    # Two parcels sharing an arc of radius 25 around (20, 15), stored once as kind 21 and once the
+    # other way round as kind 22; the upper parcel is the segment between arc and chord.
+    f = GisFile()
+    f.lines_from((0, 0), [((40, 0), [fn(left="A000011")], "21", [(20, 15)]),
+                          ((40, 0), [fn(right="A000011")])])
+    f.lines_from((40, 0), [((0, 0), [fn(left="A000012")], "22", [(20, 15)])])
+    f.lines_from((0, 0), [((0, -20), [fn(right="A000012")])])
+    f.lines_from((0, -20), [((40, -20), [fn(right="A000012")])])
+    f.lines_from((40, -20), [((40, 0), [fn(right="A000012")])])
+    f.parcel((20, -3), "A000011", "FS14409300100022000000")
+    f.parcel((20, -15), "A000012", "FS14409300100023000000")
+    files["arc"] = f.done()
+    # Points: a point record, a point object, and a building with a house number turned by 50 gon
+    # (the direction first, then the position, as deliveries have it).
+    f = GisFile()
+    f.raw("FEIN", "ULPUNN  ",
+          whf(1) + whf(1) +
+          fixed("54569154" + "1" + "00012" + "5" + "1" + "LVA SN " + "06" + "01" + "010" + "Stei" +
+                "%-15s" % "1998 Messung" + "%-15s" % "" + "0", 65) +
+          whf(0) + whf(1) + fixed("100" + "5491005000" + "5654007500" + "1" + "00000010" + "1" + "098" +
+                                  "AZ 4711  ", 45) +
+          whf(0) + whf(0) + whf(0) +
+          whf(1) + whf(2) + fixed("1" + "123456789" + "98063" + "01" + "1" + "1", 19) + whf(0) + whf(0))
+    f.obj((3, 4), "052", "4101", "P", "A000013")
+    f.ring([(0, 0), (10, 0), (10, 10), (0, 10)], left="A000014", layer="011", kind="1101")
+    f.obj((5, 5), "011", "1101", "F", "A000014", [
+        (ulob2100("16", "K4", "  1101", "HA14526100012340012a   001", "53"),
+         ["TT" + "%018d" % 5000, gp(5, 5)]),
+    ])
+    files["points"] = f.done()
+    return files
+
+
+def parcels(n):
+    f = GisFile()
+    columns = max(1, int(n ** 0.5))
+    for k in range(n):
+        x, y = 20 * (k % columns), 20 * (k // columns)
+        number = "P%06d" % k
+        f.ring([(x, y), (x + 20, y), (x + 20, y + 20), (x, y + 20)], left=number)
+        f.parcel((x + 10, y + 10), number, "FS144093001%05d00000" % (k % 100000))
+    return f.done()
+
+
 def write(lines, path, crlf=False):
     end = "\r\n" if crlf else "\n"
     with open(path, "wb") as f:
@@ -218,6 +377,11 @@ def main(argv):
         write(example(), argv[1])
     elif len(argv) >= 3 and argv[0] == "objects":
         write(objects(int(argv[1])), argv[2], crlf="--crlf" in argv)
+    elif len(argv) >= 3 and argv[0] == "parcels":
+        write(parcels(int(argv[1])), argv[2])
+    elif len(argv) >= 2 and argv[0] == "gis":
+        for name, lines in gis_files().items():
+            write(lines, "%s/%s.edbs" % (argv[1], name))
     else:
         print(__doc__)
         return 2

@@ -14,6 +14,10 @@ const std::vector<CommandText>& CommandTable() {
       {ID_DATEI_ZEILEN_LOESCHEN, "&Zeilen löschen", "Löschen überflüssiger Zeilen im Speicher", "Zeilen löschen"},
       {ID_DATEI_LESBAR_SPEICHERN, "&Lesbar Speichern ...", "Speichert dir EDBS-Datei im lesbaren Format",
        "Lesbar Speichern", "Ctrl+S"},
+#ifdef SATZLUPE_HAVE_GIS
+      {ID_DATEI_GIS_EXPORT, "&GIS-Export ...", "Schreibt Linien, Flächen, Punkte und Texte als GIS-Ebenen",
+       "GIS-Export", ""},
+#endif
       {ID_APP_EXIT, "&Programm beenden", "Beendet das Programm", "", "Ctrl+Q"},
       {ID_EINSTELLUNGEN_OPTIONEN, "&Optionen ...", "Optionen zur Programmsteuerung von Satzlupe", "Optionen"},
       {ID_KEINE_GRAFIK, "&keine Grafik", "keine Grafik mehr anzeigen (z.B. wegen langem Bildaufbau)",

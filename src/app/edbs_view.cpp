@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "commands.h"
+#include "detail_dialog.h"
 #include "error_list_dialog.h"
 #include "export_progress.h"
 #include "filter_dialog.h"
@@ -26,6 +27,7 @@
 #include "statistics_dialog.h"
 #include "start_screen.h"
 #include "store/edbs_store.h"
+#include "views/detail_pages.h"
 #include "views/graphic.h"
 #include "views/settings.h"
 #include "views/view_state.h"
@@ -352,8 +354,14 @@ void CEdbsView::OnFilter() {
   Invalidate();  // the filter set is drawn in red
 }
 
-// The dialogs of these views are not part of the program yet; their commands are enabled as
-// they will be.
-void CEdbsView::OnDetail() {}
+void CEdbsView::OnDetail() {
+  if (g_store.GetRecordCount() == 0) {
+    edbs::Prompt().ShowMessage(
+        ToCoreText(QStringLiteral("Es sind keine Daten vorhanden!\nBitte zuerst eine Datei öffnen!")));
+    return;
+  }
+  RebuildDetailRecords();
+  RunDetailDialog(window());
+}
 
 }  // namespace satzlupe

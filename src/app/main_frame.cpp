@@ -16,6 +16,9 @@
 #include "about_dialog.h"
 #include "commands.h"
 #include "edbs_view.h"
+#ifdef SATZLUPE_HAVE_GIS
+#include "gis_export_command.h"
+#endif
 #include "load/error_list.h"
 #include "load/file_reader.h"
 #include "lock_keys.h"
@@ -108,6 +111,12 @@ void CMainFrame::CreateCommands() {
   Route(ID_DETAIL, &CEdbsView::OnDetail);
   Route(ID_GRAFIK, &CEdbsView::OnGraphic);
   Route(ID_STATISTIK, &CEdbsView::OnStatistics);
+#ifdef SATZLUPE_HAVE_GIS
+  connect(Command(ID_DATEI_GIS_EXPORT), &QAction::triggered, this, [this] {
+    RunGisExport(this);
+    UpdateCommandUI();
+  });
+#endif
 
   connect(Command(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
   connect(Command(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::OnAbout);
@@ -141,6 +150,7 @@ void CMainFrame::CreateMenus() {
   datei->addAction(Command(ID_DATEI_FEHLERLISTE));
   datei->addAction(Command(ID_DATEI_ZEILEN_LOESCHEN));
   datei->addAction(Command(ID_DATEI_LESBAR_SPEICHERN));
+  if (QAction* gis = Command(ID_DATEI_GIS_EXPORT)) datei->addAction(gis);
   datei->addSeparator();
   datei->addAction(Command(ID_APP_EXIT));
 
@@ -225,6 +235,7 @@ void CMainFrame::UpdateCommandUI() {
   SetEnabled(ID_DATEI_FEHLERLISTE, !g_errorMessages.empty());
   SetEnabled(ID_DATEI_ZEILEN_LOESCHEN, hasRecords);
   SetEnabled(ID_DATEI_LESBAR_SPEICHERN, hasRecords);
+  SetEnabled(ID_DATEI_GIS_EXPORT, hasRecords);
   SetEnabled(ID_KEINE_GRAFIK, g_pendingAction == kPendingGraphic);
   SetEnabled(ID_FILTERMENGE_ENTLEEREN, g_filterCount != 0);
   for (int id : kTopLevelCommands) {

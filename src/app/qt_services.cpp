@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <cstdlib>
 
@@ -43,6 +44,10 @@ std::string QtPrompt::RunFileDialog(const std::string& title, const std::string&
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // A name typed without an extension gets the one of the chosen filter ("*.gpkg"), none for "*".
+    auto takeSuffix = [&dialog](const QString& nameFilter) { dialog.setDefaultSuffix(FilterSuffix(nameFilter)); };
+    takeSuffix(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeSuffix);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -75,6 +80,12 @@ std::string QtPrompt::ChooseOpenFile(const std::string& title, const std::string
 
 std::string QtPrompt::ChooseSaveFile(const std::string& title, const std::string& filter) {
   return RunFileDialog(title, filter, true);
+}
+
+QString FilterSuffix(const QString& nameFilter) {
+  static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+  const QRegularExpressionMatch match = pattern.match(nameFilter);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QStringList QtNameFilters(const QString& windowsFilter) {

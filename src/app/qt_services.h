@@ -35,6 +35,8 @@ class QtPrompt : public edbs::UserPrompt {
 // Turns a Windows filter text ("Alle Dateien (*.*)|*.*||") into Qt name filters; "*.*" matches
 // every file there, also one without a dot, so it becomes "*".
 QStringList QtNameFilters(const QString& windowsFilter);
+// The extension of a Qt name filter's first pattern ("gpkg" of "GeoPackage (*.gpkg)"); empty for "*".
+QString FilterSuffix(const QString& nameFilter);
 
 class QtWaitCursor : public edbs::WaitCursor {
  public:

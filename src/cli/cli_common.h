@@ -36,5 +36,6 @@ int RunStats(const std::vector<std::string>& args);
 // `indent`, for the help texts.
 std::string StatisticNameList(std::string_view indent);
 int RunPlan(const std::vector<std::string>& args);
+int RunGis(const std::vector<std::string>& args);  // only where the GIS export is built
 
 }  // namespace cli

@@ -17,8 +17,36 @@ const std::vector<cli::Verb>& Verbs() {
       {"export", cli::RunExport},
       {"plan", cli::RunPlan},
       {"stats", cli::RunStats},
+#ifdef SATZLUPE_HAVE_GIS
+      {"gis", cli::RunGis},
+#endif
   };
   return verbs;
+}
+
+// The help's lines of the gis verb (UTF-8), where the GIS export is built.
+std::string GisUsage() {
+#ifdef SATZLUPE_HAVE_GIS
+  return "  satzlupe-cli gis [--crs EPSG:N] [--ziel-crs EPSG:N] [FILTER...] -o AUSGABE DATEI...\n";
+#else
+  return {};
+#endif
+}
+
+std::string GisDescription() {
+#ifdef SATZLUPE_HAVE_GIS
+  return edbs::Cp1252ToUtf8(CP(
+      "gis     Liest die EDBS-Dateien ebenso und schreibt Linien, Flächen, Punkte und Texte als\n"
+      "        GIS-Ebenen linien, flaechen, punkte und texte (mit FILTER die der Filtermenge);\n"
+      "        Flächen, deren Ringe sich nicht schließen, stehen in der Ebene fehler. Das Format\n"
+      "        folgt der Endung von AUSGABE: .gpkg (GeoPackage), .geojson (je Ebene eine Datei\n"
+      "        AUSGABE_ebene.geojson), .shp oder ein Ordner (Shapefiles), .dxf. Bezugssystem:\n"
+      "        --crs, sonst der Gauß-Krüger-Streifen der ersten Koordinate (EPSG:31466 bis\n"
+      "        31469); --ziel-crs rechnet die Koordinaten um. Ausgegeben wird die Anzahl je\n"
+      "        Ebene; Rückgabewert 1, wenn die Ebene fehler nicht leer ist.\n"));
+#else
+  return {};
+#endif
 }
 
 void PrintHelp() {
@@ -29,7 +57,7 @@ void PrintHelp() {
       "  satzlupe-cli plan [--size BxH] [--modus 0|1] [--gitter] [--beschriftung] [--auto]\n"
       "                    [--abstand S] [--zoom Z] [--pan X Y] [--texthoehe H]\n"
       "                    [FILTER...] DATEI... (-o PLAN | --log)\n"
-      "  satzlupe-cli stats NAME [FILTER...] DATEI...\n"
+      "  satzlupe-cli stats NAME [FILTER...] DATEI...\n")) << GisUsage() << edbs::Cp1252ToUtf8(CP(
       "\n"
       "check   Liest die EDBS-Dateien wie das Programm Satzlupe (die erste nach dem Leeren des\n"
       "        Speichers, jede weitere hinzugefügt), prüft jede Zeile und zerlegt jeden Satz.\n"
@@ -50,7 +78,7 @@ void PrintHelp() {
       "stats   Liest die EDBS-Dateien ebenso und gibt die Statistik NAME so aus, wie das Programm\n"
       "        sie in der Liste des Dialogs \"Statistik\" zeigt (Spalten durch Tabulatoren getrennt);\n"
       "        mit FILTER über die Filtermenge, wenn sie nicht leer ist.\n"
-      "        NAME ist eine von:\n")) << cli::StatisticNameList("          ") << "\n" << edbs::Cp1252ToUtf8(CP(
+      "        NAME ist eine von:\n")) << cli::StatisticNameList("          ") << "\n" << GisDescription() << edbs::Cp1252ToUtf8(CP(
       "\n"
       "FILTER, wirkt nach dem Lesen aller Dateien, in der angegebenen Reihenfolge:\n"
       "  --filter REITER=ARGUMENTE   REITER ist die Beschriftung eines Reiters des Filterdialogs\n"

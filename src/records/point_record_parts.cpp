@@ -190,6 +190,17 @@ const PointLayout* LayoutOf(int type) {
 
 }  // namespace
 
+std::string_view PointRecordElement(int type, std::string_view chars, std::string_view tag) {
+  const PointLayout* layout = LayoutOf(type);
+  if (layout == nullptr || tag.empty()) return {};
+  std::size_t offset = 0;
+  for (const DetailRow& r : layout->rows) {
+    if (r.tag == tag && r.width > 0) return Mid(chars, static_cast<long long>(offset), r.width);
+    offset += r.width;
+  }
+  return {};
+}
+
 int FillPointRecordDetail(int type, std::string_view chars) {
   const PointLayout* layout = LayoutOf(type);
   if (layout == nullptr) return -1;

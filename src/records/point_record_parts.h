@@ -19,6 +19,9 @@ int FillPointRecordDetail(int type, std::string_view chars);
 int MatchPointRecordFilter(int type, int criterion, std::string_view chars);
 // True when a field of the aggregate answers the criterion.
 bool PointRecordAnswersFilter(int type, int criterion);
+// The characters of the data element named by its EDBS tag ("DLPU2002", the Rechtswert);
+// empty when the aggregate has no such element or was not read.
+std::string_view PointRecordElement(int type, std::string_view chars, std::string_view tag);
 
 template <int Type, std::size_t Width>
 class CPointRecordPart : public CEdbsPart {
@@ -40,6 +43,7 @@ class CPointRecordPart : public CEdbsPart {
   std::string GetListText(int /*selector*/) const { return m_chars.Str(); }
   int MatchFilter(int criterion) const { return MatchPointRecordFilter(Type, criterion, m_chars.View()); }
   static bool AnswersFilter(int /*type*/, int criterion) { return PointRecordAnswersFilter(Type, criterion); }
+  std::string_view GetElement(std::string_view tag) const { return PointRecordElement(Type, m_chars.View(), tag); }
 
  private:
   // The fields follow each other without gaps, so the aggregate as read holds them all.

@@ -5,6 +5,7 @@
 #include "records/edbs_part.h"
 #include "records/filter_values.h"
 #include "store/edbs_store.h"
+#include "views/detail_pages.h"
 #include "views/list_pages.h"
 #include "views/settings.h"
 #include "views/view_state.h"
@@ -18,6 +19,7 @@ void ResetProgramState() {
   ResetSettings();   // also the detail and list start positions
   ResetViewState();
   g_listIndex.clear();
+  ResetDetailState();
   g_parseText.clear();
   g_parsePos = 0;
   DetailTable.ClearAll();

@@ -2,33 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
-
 #include "support/edbs_lines.h"
 #include "support/golden.h"
+#include "support/run_cli.h"
 
 using namespace testing_edbs;
 
 namespace {
-
-struct Result {
-  std::string out;
-  int status = -1;
-};
-
-Result RunCli(const std::string& args) {
-  Result r;
-  const std::string command = std::string(SATZLUPE_CLI) + " " + args + " 2>/dev/null";
-  std::FILE* p = popen(command.c_str(), "r");
-  std::array<char, 4096> buffer{};
-  std::size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0) r.out.append(buffer.data(), n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
 
 std::string Otex(const std::string& text18) { return Line("BINF", "ULOTEX  ", "0001" + text18); }
 
@@ -40,7 +20,7 @@ TEST(Cli, CheckPrintsTheLoadResultInUtf8) {
   TempDir dir;
   const std::string path = dir.Write("a.edbs", Join({Line("AKND", "ULQA0000", "0001" + std::string(258, ' ')),
                                                      Line("FEIN", "ULOBNN  ", "0002"), Line("AEND", "        ", "")}));
-  const Result r = RunCli("check " + path);
+  const CliResult r = RunCli("check " + path);
   EXPECT_EQ(r.status, 1);
   const std::string record = Line("FEIN", "ULOBNN  ", "0002") + std::string(4, ' ');
   EXPECT_EQ(r.out, "Datei: " + path + "\n" +
@@ -68,7 +48,7 @@ TEST(Cli, CleanFileExitsWithZeroAndEachFurtherFileIsAdded) {
   const std::string clean = Join({Line("AKND", "ULQA0000", "0001" + std::string(258, ' ')), Line("AEND", "        ", "")});
   const std::string a = dir.Write("a.edbs", clean);
   const std::string b = dir.Write("b.edbs", clean);
-  const Result r = RunCli("check " + a + " " + b);
+  const CliResult r = RunCli("check " + a + " " + b);
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("Datei: " + a + "\n"), std::string::npos);
   EXPECT_NE(r.out.find("Datei: " + b + "\n"), std::string::npos);
@@ -77,7 +57,7 @@ TEST(Cli, CleanFileExitsWithZeroAndEachFurtherFileIsAdded) {
 TEST(Cli, MissingFileGivesTwoAndTheOthersAreStillChecked) {
   TempDir dir;
   const std::string a = dir.Write("a.edbs", Join({Otex("x                 ")}));
-  const Result r = RunCli("check " + dir.Path("fehlt.edbs") + " " + a);
+  const CliResult r = RunCli("check " + dir.Path("fehlt.edbs") + " " + a);
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out.find("fehlt.edbs"), std::string::npos);
   EXPECT_NE(r.out.find("Datei: " + a), std::string::npos);
@@ -87,7 +67,7 @@ TEST(Cli, LinesOfExactly2000CharactersAreCountedOnce) {
   TempDir dir;
   std::vector<std::string> lines;
   for (int k = 0; k < 5; ++k) lines.push_back(Line("FEIN", "ULXXNN  ", std::string(2000 - 36, 'x')));
-  const Result r = RunCli("check " + dir.Write("a.edbs", Join(lines)));
+  const CliResult r = RunCli("check " + dir.Write("a.edbs", Join(lines)));
   EXPECT_EQ(r.out.substr(r.out.find('\n') + 1, 10), "5 Zeilen g");
 }
 
@@ -101,7 +81,7 @@ TEST(Cli, ExportWritesTheLongFormByDefault) {
 }
 
 TEST(Cli, HelpIsGerman) {
-  const Result r = RunCli("--help");
+  const CliResult r = RunCli("--help");
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("R\xC3\xBC" "ckgabewert"), std::string::npos);
 }
@@ -109,7 +89,7 @@ TEST(Cli, HelpIsGerman) {
 TEST(Cli, EmptyFileIsAFinding) {
   TempDir dir;
   const std::string path = dir.Write("leer.edbs", "");
-  const Result r = RunCli("check " + path);
+  const CliResult r = RunCli("check " + path);
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("2\tFEHLER\tVorhandensein von AKND- und AEND-Satz\n"), std::string::npos);
   EXPECT_NE(r.out.find("       0\tAKND - AEND \tLetzter Satz ist kein AEND-Satz!\t\n"), std::string::npos);
@@ -125,7 +105,7 @@ std::string WithoutCheckoutFolder(std::string out) {
 }
 
 TEST(Cli, CheckOfTheExampleIsPinned) {
-  const Result r = RunCli("check " + kExample);
+  const CliResult r = RunCli("check " + kExample);
   EXPECT_EQ(r.status, 1);
   ExpectGolden("cli/check_beispiel.txt", WithoutCheckoutFolder(r.out));
 }
@@ -135,7 +115,7 @@ TEST(Cli, StatsPrintsEveryStatisticOfTheExampleAsTheListShowsIt) {
                                "artinfo", "artgeom", "fachkennungen", "extrem", "attribute", "whf"};
   std::string out;
   for (const char* name : names) {
-    const Result r = RunCli(std::string("stats ") + name + " " + kExample);
+    const CliResult r = RunCli(std::string("stats ") + name + " " + kExample);
     EXPECT_EQ(r.status, 0) << name;
     out += std::string("== ") + name + "\n" + r.out;
   }
@@ -148,10 +128,10 @@ TEST(Cli, StatsRefusesAnUnknownNameAndReportsAMissingFile) {
   EXPECT_EQ(RunCli("stats folie " + a).status, 2);
   EXPECT_TRUE(RunCli("stats folie " + a).out.empty());
   EXPECT_EQ(RunCli("stats op").status, 2);
-  const Result missing = RunCli("stats op " + dir.Path("fehlt.edbs") + " " + a);
+  const CliResult missing = RunCli("stats op " + dir.Path("fehlt.edbs") + " " + a);
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.out.find("      1\tBINF\n"), std::string::npos);  // the other file is counted
-  const Result none = RunCli("stats op " + dir.Path("fehlt.edbs"));
+  const CliResult none = RunCli("stats op " + dir.Path("fehlt.edbs"));
   EXPECT_EQ(none.status, 2);
   EXPECT_TRUE(none.out.empty());
 }

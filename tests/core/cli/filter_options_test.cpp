@@ -3,41 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <sstream>
-#include <sys/wait.h>
 
 #include "support/edbs_lines.h"
 #include "support/golden.h"
+#include "support/run_cli.h"
 
 using namespace testing_edbs;
 
 namespace {
-
-struct Result {
-  std::string out, err;
-  int status = -1;
-};
-
-Result RunCli(const std::string& args) {
-  TempDir dir;
-  Result r;
-  const std::string errPath = dir.Path("err.txt");
-  const std::string command = std::string(SATZLUPE_CLI) + " " + args + " 2>" + errPath;
-  std::FILE* p = popen(command.c_str(), "r");
-  std::array<char, 4096> buffer{};
-  std::size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0) r.out.append(buffer.data(), n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream err(errPath);
-  std::stringstream text;
-  text << err.rdbuf();
-  r.err = text.str();
-  return r;
-}
 
 std::string LastLine(const std::string& out) {
   const std::size_t end = out.find_last_not_of('\n');
@@ -87,7 +61,7 @@ TEST(CliFilter, FilterSetsOfTheExamplePinned) {
   };
   std::string out;
   for (const char* options : lines) {
-    const Result r = RunCli(std::string("check ") + options + " " + kExample);
+    const CliResult r = RunCli(std::string("check ") + options + " " + kExample);
     out += std::string(options) + "\n" + (r.status == 3 ? r.err : LastLine(r.out) + "\n") +
            "Status " + std::to_string(r.status) + "\n\n";
   }
@@ -97,7 +71,7 @@ TEST(CliFilter, FilterSetsOfTheExamplePinned) {
 TEST(CliFilter, UnknownTabOrMissingValueIsAUsageError) {
   for (const char* options : {"--filter Gibtsnicht=1", "--filter Folie+=001", "--filter Folie", "--filter",
                               "--oder", "--filter 26=1"}) {
-    const Result r = RunCli(std::string("check ") + options + " " + kExample);
+    const CliResult r = RunCli(std::string("check ") + options + " " + kExample);
     EXPECT_EQ(r.status, 2) << options;
     EXPECT_EQ(r.out, "") << options;  // nothing is loaded
     EXPECT_NE(r.err, "") << options;
@@ -106,14 +80,14 @@ TEST(CliFilter, UnknownTabOrMissingValueIsAUsageError) {
 }
 
 TEST(CliFilter, CheckWithoutFiltersPrintsNoCount) {
-  const Result r = RunCli("check " + kExample);
+  const CliResult r = RunCli("check " + kExample);
   EXPECT_EQ(r.out.find("Filtermenge"), std::string::npos);
 }
 
 TEST(CliFilter, ExportWritesOnlyTheFilterSet) {
   TempDir dir;
-  const Result all = RunCli("export --kurz -o " + dir.Path("alle.txt") + " " + kExample);
-  const Result some = RunCli("export --kurz --filter Zeile=3:5 -o " + dir.Path("zwei.txt") + " " + kExample);
+  const CliResult all = RunCli("export --kurz -o " + dir.Path("alle.txt") + " " + kExample);
+  const CliResult some = RunCli("export --kurz --filter Zeile=3:5 -o " + dir.Path("zwei.txt") + " " + kExample);
   ASSERT_EQ(all.status, 0);
   ASSERT_EQ(some.status, 0);
   std::ifstream in(dir.Path("zwei.txt"), std::ios::binary);
@@ -128,7 +102,7 @@ TEST(CliFilter, ExportWritesOnlyTheFilterSet) {
 
 TEST(CliFilter, ARefusedFilterWritesNoExport) {
   TempDir dir;
-  const Result r = RunCli("export --filter Folie=1 -o " + dir.Path("aus.txt") + " " + kExample);
+  const CliResult r = RunCli("export --filter Folie=1 -o " + dir.Path("aus.txt") + " " + kExample);
   EXPECT_EQ(r.status, 3);
   EXPECT_FALSE(std::ifstream(dir.Path("aus.txt")).good());
   EXPECT_EQ(r.err, "Das Argument an der Position 1 unterschreitet\ndie minimale Anzahl Zeichen (3) f\xC3\xBCr diese "
@@ -136,8 +110,8 @@ TEST(CliFilter, ARefusedFilterWritesNoExport) {
 }
 
 TEST(CliFilter, StatsCountTheFilterSet) {
-  const Result all = RunCli("stats op " + kExample);
-  const Result some = RunCli("stats op --filter Folie=001 " + kExample);
+  const CliResult all = RunCli("stats op " + kExample);
+  const CliResult some = RunCli("stats op --filter Folie=001 " + kExample);
   ASSERT_EQ(some.status, 0) << some.err;
   EXPECT_EQ(all.out.find("Nur gefilterte"), std::string::npos);
   EXPECT_EQ(some.out.rfind("Nur gefilterte S\xC3\xA4tze !", 0), 0u) << some.out;
@@ -145,8 +119,8 @@ TEST(CliFilter, StatsCountTheFilterSet) {
 }
 
 TEST(CliFilter, PlanDrawsTheFilterSetInRed) {
-  const Result plain = RunCli("plan --log " + kExample);
-  const Result red = RunCli("plan --log --filter Folie=001 " + kExample);
+  const CliResult plain = RunCli("plan --log " + kExample);
+  const CliResult red = RunCli("plan --log --filter Folie=001 " + kExample);
   ASSERT_EQ(red.status, 0) << red.err;
   EXPECT_EQ(plain.out.find("pen 1 255,0,0"), std::string::npos);
   EXPECT_NE(red.out.find("pen 1 255,0,0"), std::string::npos);

@@ -3,52 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <sstream>
-#include <sys/wait.h>
 
 #include "platform/recording_canvas.h"
 #include "support/edbs_lines.h"
 #include "support/golden.h"
+#include "support/run_cli.h"
 #include "support/object_records.h"
 #include "views/graphic.h"
 
 using namespace testing_edbs;
 
 namespace {
-
-struct Result {
-  std::string out;
-  std::string err;
-  int status = -1;
-};
-
-// Runs the batch tool with `args`; `env` is put in front of the command (e.g. "env -u DISPLAY").
-Result RunCli(const std::string& args, const std::string& env = "") {
-  TempDir dir;
-  Result r;
-  const std::string command = env + " " + SATZLUPE_CLI + " " + args + " 2>" + dir.Path("err");
-  std::FILE* p = popen(command.c_str(), "r");
-  std::array<char, 4096> buffer{};
-  std::size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), p)) > 0) r.out.append(buffer.data(), n);
-  const int status = pclose(p);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream err(dir.Path("err"), std::ios::binary);
-  std::stringstream text;
-  text << err.rdbuf();
-  r.err = text.str();
-  return r;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // A small delivery: a square of 100 m with a diagonal and a street name on it.
 std::string SmallDelivery() {
@@ -68,7 +34,7 @@ class Plan : public ::testing::Test {
 }  // namespace
 
 TEST_F(Plan, LogIsExactlyOnePaintOfTheWindow) {
-  const Result r = RunCli("plan " + m_file + " --log");
+  const CliResult r = RunCli("plan " + m_file + " --log");
   EXPECT_EQ(r.status, 0);
   ExpectGolden("cli/plan_log.txt", r.out);
   // The same as the graphic paints in a client area of 800 x 600 after opening the file.
@@ -81,7 +47,7 @@ TEST_F(Plan, LogIsExactlyOnePaintOfTheWindow) {
 }
 
 TEST_F(Plan, OptionsSetSizeModeGridZoomPanAndTextHeight) {
-  const Result r = RunCli("plan --size 400x300 --gitter --beschriftung --abstand 20 --zoom 2 --pan 10 5 "
+  const CliResult r = RunCli("plan --size 400x300 --gitter --beschriftung --abstand 20 --zoom 2 --pan 10 5 "
                           "--texthoehe 2,5 " + m_file + " --log");
   EXPECT_EQ(r.status, 0) << r.err;
   ExpectGolden("cli/plan_options_log.txt", r.out);
@@ -90,15 +56,15 @@ TEST_F(Plan, OptionsSetSizeModeGridZoomPanAndTextHeight) {
 }
 
 TEST_F(Plan, AutomaticSpacingFollowsTheSize) {
-  const Result wide = RunCli("plan --gitter --beschriftung --auto " + m_file + " --log");
-  const Result narrow = RunCli("plan --size 300x200 --gitter --beschriftung --auto " + m_file + " --log");
+  const CliResult wide = RunCli("plan --gitter --beschriftung --auto " + m_file + " --log");
+  const CliResult narrow = RunCli("plan --size 300x200 --gitter --beschriftung --auto " + m_file + " --log");
   EXPECT_NE(wide.out.find("| 1020\n"), std::string::npos);    // 20 m at 6 pixels per metre
   EXPECT_NE(narrow.out.find("| 1100\n"), std::string::npos);  // 100 m at 2 pixels per metre
   EXPECT_EQ(narrow.out.find("| 1020\n"), std::string::npos);
 }
 
 TEST_F(Plan, ExtensionChoosesPngSvgOrPdf) {
-  const Result png = RunCli("plan --size 640x480 " + m_file + " -o " + m_dir.Path("a.PNG"));
+  const CliResult png = RunCli("plan --size 640x480 " + m_file + " -o " + m_dir.Path("a.PNG"));
   ASSERT_EQ(png.status, 0) << png.err;
   const std::string p = ReadFile(m_dir.Path("a.PNG"));
   ASSERT_GT(p.size(), 24u);
@@ -123,17 +89,17 @@ TEST_F(Plan, ExtensionChoosesPngSvgOrPdf) {
 }
 
 TEST_F(Plan, RunsWithoutADisplayAndWithoutWidgets) {
-  const Result r = RunCli("plan " + m_file + " -o " + m_dir.Path("b.png"), "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM");
+  const CliResult r = RunCli("plan " + m_file + " -o " + m_dir.Path("b.png"), "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(std::filesystem::exists(m_dir.Path("b.png")));
-  const Result ldd = RunCli(std::string(SATZLUPE_CLI), "ldd");  // the tool's libraries, not run
+  const CliResult ldd = RunCli(std::string(SATZLUPE_CLI), "ldd");  // the tool's libraries, not run
   if (ldd.status != 0) GTEST_SKIP() << "ldd fehlt";
   EXPECT_NE(ldd.out.find("libQt6Gui"), std::string::npos);
   EXPECT_EQ(ldd.out.find("libQt6Widgets"), std::string::npos);
 }
 
 TEST_F(Plan, OutputThatCannotBeWrittenGivesTwoAndAMessage) {
-  const Result r = RunCli("plan " + m_file + " -o " + m_dir.Path("fehlt/plan.png"));
+  const CliResult r = RunCli("plan " + m_file + " -o " + m_dir.Path("fehlt/plan.png"));
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Datei kann nicht ge\xC3\xB6" "ffnet werden! " + m_dir.Path("fehlt/plan.png")), std::string::npos)
       << r.err;
@@ -147,7 +113,7 @@ TEST_F(Plan, ExistingPlanIsKeptWhenTheNewOneCannotBeWritten) {
 }
 
 TEST_F(Plan, FileThatCannotBeReadGivesTwoAndThePlanOfTheOthers) {
-  const Result r = RunCli("plan " + m_dir.Path("fehlt.edbs") + " " + m_file + " --log");
+  const CliResult r = RunCli("plan " + m_dir.Path("fehlt.edbs") + " " + m_file + " --log");
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Datei nicht gefunden!"), std::string::npos) << r.err;
   EXPECT_EQ(r.out, RunCli("plan " + m_file + " --log").out);
@@ -157,14 +123,14 @@ TEST_F(Plan, BadCallsAreRefusedWithTheirReason) {
   const char* bad[] = {"--size 0x600", "--size 800", "--size 99999x10", "--modus 2", "--zoom -1", "--zoom x",
                        "--abstand 0", "--texthoehe 0", "--pan 1", "--unbekannt", "-o"};
   for (const char* args : bad) {
-    const Result r = RunCli(std::string("plan ") + args + " " + m_file + " --log");
+    const CliResult r = RunCli(std::string("plan ") + args + " " + m_file + " --log");
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_EQ(r.out, "") << args;
     EXPECT_NE(r.err.find("Aufruf: satzlupe-cli plan"), std::string::npos) << args;
   }
   EXPECT_EQ(RunCli("plan " + m_file).status, 2);                                        // neither -o nor --log
   EXPECT_EQ(RunCli("plan " + m_file + " --log -o " + m_dir.Path("c.png")).status, 2);  // both
-  const Result format = RunCli("plan " + m_file + " -o " + m_dir.Path("plan.jpg"));
+  const CliResult format = RunCli("plan " + m_file + " -o " + m_dir.Path("plan.jpg"));
   EXPECT_EQ(format.status, 2);
   EXPECT_NE(format.err.find("plan.jpg: die Endung"), std::string::npos) << format.err;
   EXPECT_FALSE(std::filesystem::exists(m_dir.Path("plan.jpg")));

@@ -42,6 +42,23 @@ using PointRecordPartsFilter = PointRecordPartsTest;
 
 // --- Reading -------------------------------------------------------------------------------
 
+TEST_F(PointRecordParts, ElementsAreFoundByTheirTag) {
+  SetAggregateBehindPrefix(CUlpu2000Part::kWidth);
+  int error = -1;
+  const CUlpu2000Part lage(error);
+  ASSERT_EQ(0, error);
+  EXPECT_EQ(kDistinct.substr(3, 10), lage.GetElement("DLPU2002"));   // Rechtswert
+  EXPECT_EQ(kDistinct.substr(13, 10), lage.GetElement("DLPU2003"));  // Hochwert
+  EXPECT_EQ(kDistinct.substr(36, 9), lage.GetElement("DLPU2008"));
+  EXPECT_EQ("", lage.GetElement("DLPU0001"));
+  EXPECT_EQ("", lage.GetElement(""));
+  SetAggregateBehindPrefix(CUlpu6000Part::kWidth);
+  const CUlpu6000Part festpunkt(error);
+  // The title carries a tag of its own but no characters.
+  EXPECT_EQ("", festpunkt.GetElement("DLPU6000"));
+  EXPECT_EQ(kDistinct.substr(0, 1), festpunkt.GetElement("DLPU6001"));
+}
+
 TEST_F(PointRecordParts, EveryPartNeedsItsFullWidth) {
   ExpectNeedsFullWidth<CUlpu0000Part>(14);
   ExpectNeedsFullWidth<CUlpu1000Part>(15);
