@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "load/error_list.h"
@@ -16,6 +17,8 @@
 #include "records/filter_table.h"
 #include "records/filter_values.h"
 #include "store/edbs_store.h"
+#include "views/detail_drawing.h"
+#include "views/detail_pages.h"
 #include "views/export.h"
 #include "views/filter.h"
 #include "views/geometry_drawing.h"
@@ -27,6 +30,10 @@
 #include "views/view_state.h"
 #include "records/filter_criteria.h"
 #include "store/edbs_record.h"
+#ifdef SATZLUPE_FUZZ_GIS
+#include "gis/edbs_source.h"
+#include "gis/gis_features.h"
+#endif
 
 namespace fuzzing {
 namespace {
@@ -36,6 +43,8 @@ constexpr int kMaxRecordsWalked = 400;
 constexpr int kMaxPartsWalked = 120;
 constexpr int kMaxRecordsDrawnAlone = 40;  // the detail dialog's record graphic
 constexpr int kMaxRecordsWritten = 3;
+constexpr int kMaxDetailRecordsDrawn = 12;  // each may draw the whole data in grey around it
+constexpr unsigned kMaxDetailMoves = 6;
 constexpr std::size_t kMaxArgumentLength = 48;
 constexpr std::size_t kAddedBytes = 200;
 
@@ -189,6 +198,62 @@ void DrawEverything(edbs::RecordingCanvas& dc, const Choices& c) {
   dc.Clear();
 }
 
+// The detail dialog's buttons pressed in an order the input chooses.
+DetailDrawState MovedDetail(const Choices& c, unsigned k) {
+  DetailDrawState state;
+  const unsigned moves = c.Byte(k) % (kMaxDetailMoves + 1);
+  for (unsigned n = 1; n <= moves; ++n) ApplyDetailMove(state, static_cast<DetailMove>(c.Byte(k + n) % 6));
+  return state;
+}
+
+// The detail dialog: its first and last page, the slider, and on the first page each record
+// node's graphic and each part node's fields, moved and zoomed by its buttons.
+void BrowseDetail(edbs::RecordingCanvas& dc, const Choices& c) {
+  RebuildDetailRecords();
+  const int count = static_cast<int>(g_detailRecords.size());
+  const int maxCount = g_settings.DetailMaxAnz;
+  const bool hideWhf = g_settings.DetailWhf != ((c.Byte(12) & 1) != 0);
+  (void)DetailSliderTicks(count, maxCount);
+  (void)DetailSliderText(count - 1);
+  (void)DetailSliderText(count);
+  g_detailStart = std::max(0, count - 1);
+  (void)BuildDetailPage(maxCount, hideWhf);
+  g_detailStart = 0;
+  const DetailPage page = BuildDetailPage(maxCount, hideWhf);
+  int drawn = 0;
+  for (const DetailRecordNode& node : page.records) {
+    if (drawn++ >= kMaxDetailRecordsDrawn) break;
+    const DetailDrawState state = MovedDetail(c, static_cast<unsigned>(node.record) + 70);
+    SelectDetailRecord(node.record);
+    dc.Clear();
+    DrawDetail(dc, state);
+    int parts = 0;
+    for (const DetailPartNode& part : node.parts) {
+      if (parts++ >= kMaxPartsWalked) break;
+      SelectDetailPart(node.record, part.part, part.text.empty());
+      dc.Clear();
+      DrawDetail(dc, state);
+    }
+  }
+  // A part node without text draws nothing.
+  if (!page.records.empty()) SelectDetailPart(page.records.front().record, 0, true);
+  DrawDetail(dc, DetailDrawState{});
+  dc.Clear();
+}
+
+#ifdef SATZLUPE_FUZZ_GIS
+// The lines, areas, points and texts the GIS export would write, assembled without writing them.
+void AssembleGisFeatures() {
+  (void)gis::FirstPoint();
+  const gis::GisData data = gis::BuildFeatures(gis::ReadStore());
+  for (const std::vector<gis::Feature>& layer : data.layers) {
+    for (const gis::Feature& feature : layer) {
+      if (const auto* fault = std::get_if<gis::PointSet>(&feature.geometry)) (void)gis::FormatPoints(fault->points);
+    }
+  }
+}
+#endif
+
 // The mouse on the graphic, and the scale and centre typed into the options dialog.
 void UseTheMouse(const Choices& c) {
   const int x = static_cast<int>(c.Byte(20) * 3), y = static_cast<int>(c.Byte(21) * 2);
@@ -301,6 +366,10 @@ void ExerciseCore(std::string_view bytes) {
   ComputeStatistics();
   ExportBothForms();
   DrawEverything(dc, c);
+  BrowseDetail(dc, c);
+#ifdef SATZLUPE_FUZZ_GIS
+  AssembleGisFeatures();
+#endif
   UseTheMouse(c);
 
   g_store.DeleteRecordsOutsideFilterSet();
