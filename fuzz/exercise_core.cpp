@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <variant>
 #include <vector>
@@ -39,11 +40,11 @@ namespace fuzzing {
 namespace {
 
 // The walk looks at this many records and parts at most, so that an execution stays short.
-constexpr int kMaxRecordsWalked = 400;
-constexpr int kMaxPartsWalked = 120;
-constexpr int kMaxRecordsDrawnAlone = 40;  // the detail dialog's record graphic
+constexpr int kMaxRecordsWalked = 100;
+constexpr int kMaxPartsWalked = 60;
+constexpr int kMaxRecordsDrawnAlone = 6;  // the geometry of a single record
 constexpr int kMaxRecordsWritten = 3;
-constexpr int kMaxDetailRecordsDrawn = 12;  // each may draw the whole data in grey around it
+constexpr int kMaxDetailRecordsDrawn = 6;  // each may draw the whole data in grey around it
 constexpr unsigned kMaxDetailMoves = 6;
 constexpr std::size_t kMaxArgumentLength = 48;
 constexpr std::size_t kAddedBytes = 200;
@@ -185,17 +186,18 @@ void ReadErrorList() {
   }
 }
 
-void DrawEverything(edbs::RecordingCanvas& dc, const Choices& c) {
+// The plan graphic is recorded; the single records draw on a surface that measures text alike
+// but keeps nothing, since writing every drawing into a log would cost most of the walk.
+void DrawEverything(edbs::RecordingCanvas& dc, edbs::Canvas& quiet, const Choices& c) {
   g_graphicMode = static_cast<int>(c.Byte(10) & 1);
   dc.Clear();
   DrawGraphic(dc);
+  dc.Clear();
   const int records = std::min(g_store.GetRecordCount(), kMaxRecordsDrawnAlone);
   for (int i = 0; i < records; ++i) {
-    dc.Clear();
     const ScopedViewScale scale(0.05 + c.Byte(i) * 0.01);
-    DrawRecordGeometry(dc, i, g_viewCentreX, g_viewCentreY, 400, 300);
+    DrawRecordGeometry(quiet, i, g_viewCentreX, g_viewCentreY, 400, 300);
   }
-  dc.Clear();
 }
 
 // The detail dialog's buttons pressed in an order the input chooses.
@@ -208,7 +210,7 @@ DetailDrawState MovedDetail(const Choices& c, unsigned k) {
 
 // The detail dialog: its first and last page, the slider, and on the first page each record
 // node's graphic and each part node's fields, moved and zoomed by its buttons.
-void BrowseDetail(edbs::RecordingCanvas& dc, const Choices& c) {
+void BrowseDetail(edbs::Canvas& dc, const Choices& c) {
   RebuildDetailRecords();
   const int count = static_cast<int>(g_detailRecords.size());
   const int maxCount = g_settings.DetailMaxAnz;
@@ -220,25 +222,24 @@ void BrowseDetail(edbs::RecordingCanvas& dc, const Choices& c) {
   (void)BuildDetailPage(maxCount, hideWhf);
   g_detailStart = 0;
   const DetailPage page = BuildDetailPage(maxCount, hideWhf);
+  // A part's fields are drawn alike for every part of its type (the export already read every
+  // part's rows), so each type is drawn once, moved as its record chose.
+  std::set<int> typesDrawn;
   int drawn = 0;
   for (const DetailRecordNode& node : page.records) {
     if (drawn++ >= kMaxDetailRecordsDrawn) break;
     const DetailDrawState state = MovedDetail(c, static_cast<unsigned>(node.record) + 70);
     SelectDetailRecord(node.record);
-    dc.Clear();
     DrawDetail(dc, state);
-    int parts = 0;
     for (const DetailPartNode& part : node.parts) {
-      if (parts++ >= kMaxPartsWalked) break;
+      if (!typesDrawn.insert(g_store.GetPartType(node.record, part.part)).second) continue;
       SelectDetailPart(node.record, part.part, part.text.empty());
-      dc.Clear();
       DrawDetail(dc, state);
     }
   }
   // A part node without text draws nothing.
   if (!page.records.empty()) SelectDetailPart(page.records.front().record, 0, true);
   DrawDetail(dc, DetailDrawState{});
-  dc.Clear();
 }
 
 #ifdef SATZLUPE_FUZZ_GIS
@@ -345,8 +346,8 @@ void ExerciseCore(std::string_view bytes) {
   ResetProgramState();
   const Choices c(bytes);
   // The load screen draws the same whatever the bytes, so the loads and its redraw draw on a
-  // surface that keeps nothing; the graphic and the geometry are recorded.
-  edbs::NullCanvas loadScreen;
+  // surface that keeps nothing; the plan graphic is recorded.
+  edbs::NullCanvas quiet;
   edbs::RecordingCanvas dc;
   StartAndEndWithAProfile(c, true);
 
@@ -354,10 +355,10 @@ void ExerciseCore(std::string_view bytes) {
   // again as a second file, with a path in the file system's form (UTF-8) that holds a blank and
   // an umlaut.
   const std::string_view tail = bytes.substr(bytes.size() - std::min(bytes.size(), kAddedBytes));
-  LoadFromBuffer(tail, "/tmp/erste.edbs", false, loadScreen);
-  LoadFromBuffer(bytes, "fuzz.edbs", false, loadScreen);
-  LoadFromBuffer(tail, "/tmp/zweite Datei \xC3\xA4.edbs", true, loadScreen);
-  PerformPendingLoad(loadScreen);  // the redraw of the load screen
+  LoadFromBuffer(tail, "/tmp/erste.edbs", false, quiet);
+  LoadFromBuffer(bytes, "fuzz.edbs", false, quiet);
+  LoadFromBuffer(tail, "/tmp/zweite Datei \xC3\xA4.edbs", true, quiet);
+  PerformPendingLoad(quiet);  // the redraw of the load screen
   ReadErrorList();
 
   RunEveryFilter(c);
@@ -365,8 +366,8 @@ void ExerciseCore(std::string_view bytes) {
   PageLists(c);
   ComputeStatistics();
   ExportBothForms();
-  DrawEverything(dc, c);
-  BrowseDetail(dc, c);
+  DrawEverything(dc, quiet, c);
+  BrowseDetail(quiet, c);
 #ifdef SATZLUPE_FUZZ_GIS
   AssembleGisFeatures();
 #endif
