@@ -1,6 +1,7 @@
 // satzlupe-cli: the batch tool. Loads EDBS files exactly as the desktop program does and prints
 // the check results, or writes the readable export. Each verb lives in a file of its own.
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -97,12 +98,16 @@ void PrintHelp() {
       "3 wenn ein Filter nicht ausgeführt wird (die Meldung steht in der Fehlerausgabe).\n"));
 }
 
+bool AsksForHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+
 }  // namespace
 
 int main(int argc, char** argv) {
   cli::InstallConsolePrompt();
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "hilfe") {
+  // "satzlupe-cli check --help" asks for the help too, not for a file named "--help".
+  const bool help = std::any_of(args.begin(), args.end(), AsksForHelp);
+  if (args.empty() || help || args[0] == "hilfe") {
     PrintHelp();
     return args.empty() ? cli::kExitCannotOpen : cli::kExitOk;
   }

@@ -22,6 +22,9 @@ struct Pen {
   friend bool operator==(const Pen&, const Pen&) = default;
 };
 
+// The one-pixel solid pen the drawings use for nearly everything.
+inline Pen SolidPen(Color c) { return Pen{1, c, PenStyle::Solid}; }
+
 struct Font {
   std::string face = "Arial";
   int height = 0;

@@ -14,6 +14,8 @@
 
 namespace {
 
+using edbs::SolidPen;
+
 constexpr edbs::Color kWhite{255, 255, 255};
 constexpr edbs::Color kBlack{0, 0, 0};
 constexpr edbs::Color kTitleGreen{0, 192, 0};
@@ -54,8 +56,6 @@ constexpr double kMaxZoom = 1048576.0;
 constexpr int kBoxMargin = 3;
 constexpr int kDiagramRowStep = 12;
 constexpr int kCounterGap = 60;
-
-edbs::Pen SolidPen(edbs::Color c) { return edbs::Pen{1, c, edbs::PenStyle::Solid}; }
 
 edbs::Font ArialFont(int height, int weight, bool italic) {
   edbs::Font f;

@@ -16,6 +16,8 @@
 
 namespace {
 
+using edbs::SolidPen;
+
 using screen::Trunc;
 using screen::WrapAdd;
 using screen::WrapSub;
@@ -26,8 +28,6 @@ constexpr edbs::Color kGreen{0, 255, 0};
 constexpr edbs::Color kDarkGreen{0, 128, 0};
 constexpr edbs::Color kGrey{127, 127, 127};
 constexpr edbs::Color kWhite{255, 255, 255};
-
-edbs::Pen SolidPen(edbs::Color c) { return edbs::Pen{1, c, edbs::PenStyle::Solid}; }
 
 edbs::Font GraphicFont(int height, int weight, int escapement) {
   edbs::Font f;

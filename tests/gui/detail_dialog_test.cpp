@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -34,32 +33,6 @@
 using namespace satzlupe;
 
 namespace {
-
-const QString kShotDir = QStringLiteral("/tmp/issue10");
-
-void Shot(QWidget& widget, const QString& name) {
-  QDir().mkpath(kShotDir);
-  widget.grab().save(kShotDir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
-
-void LoadFile(const QString& path) {
-  g_fileName = QStringToPath(path);
-  g_pendingAction = kPendingOpen;
-  edbs::NullCanvas canvas;
-  PerformPendingLoad(canvas);
-}
-
-// The real ALK sample delivery, unpacked into the test's folder; empty when it is absent.
-QString UnpackedSample() {
-  const QString packed = QStringLiteral(SATZLUPE_SHARED_DATA "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz");
-  if (!QFile::exists(packed)) return {};
-  const QString path = guitest::TempDir() + QStringLiteral("/ostritz.edbs");
-  if (QFile::exists(path)) return path;
-  QProcess gzip;
-  gzip.setStandardOutputFile(path);
-  gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), packed});
-  return gzip.waitForFinished(60000) && gzip.exitCode() == 0 ? path : QString();
-}
 
 // A point field in the signed form, in whole metres.
 QString Pt(int x, int y) {
@@ -213,7 +186,7 @@ class DetailDialogTest : public QObject {
   }
 
   void EveryControlCarriesItsIdAndText() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     RebuildDetailRecords();
     CDetailDialog d;
     d.show();
@@ -248,7 +221,7 @@ class DetailDialogTest : public QObject {
   }
 
   void TheFirstRecordIsSelectedAndEveryRecordShowsItsOperationKey() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     RebuildDetailRecords();
     CDetailDialog d;
     d.show();
@@ -282,7 +255,7 @@ class DetailDialogTest : public QObject {
     d.Tree()->topLevelItem(3)->setExpanded(true);
     d.Tree()->topLevelItem(5)->setExpanded(true);
     d.Tree()->setCurrentItem(d.Tree()->topLevelItem(5)->child(2));
-    Shot(d, QStringLiteral("detail_tree_icons"));
+    guitest::SaveShot(d, QStringLiteral("detail_tree_icons"));
     QImage sheet(16 * 8 * kDetailIconCount + 8 * (kDetailIconCount - 1), 16 * 8, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
@@ -290,7 +263,7 @@ class DetailDialogTest : public QObject {
       painter.drawImage(QRect(k * (16 * 8 + 8), 0, 128, 128), IconImage(CDetailDialog::NodeIcon(k)));
     }
     painter.end();
-    sheet.save(kShotDir + QStringLiteral("/detail_icons_enlarged.png"));
+    sheet.save(guitest::ShotDir() + QStringLiteral("/detail_icons_enlarged.png"));
   }
 
   void APageOfAHundredFromTwoHundredFiftyTicksEachHundredAndAReleaseReopensAt230() {
@@ -401,7 +374,7 @@ class DetailDialogTest : public QObject {
   }
 
   void SelectingAPartDrawsItsFieldsAndTheRecordItsGraphic() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     RebuildDetailRecords();
     CDetailDialog d;
     d.show();
@@ -410,14 +383,14 @@ class DetailDialogTest : public QObject {
     QCOMPARE(g_detailRecord, 3);
     QCOMPARE(g_detailPart, kDetailRecordGraphic);
     QVERIFY(Pixels(d.Surface()->Picture(), QColor(255, 63, 63)) > 50);  // the record in light red
-    Shot(d, QStringLiteral("detail_record_example"));
+    guitest::SaveShot(d, QStringLiteral("detail_record_example"));
     root->setExpanded(true);
     d.Tree()->setCurrentItem(root->child(0));
     QCOMPARE(g_detailPart, 0);
     const QImage part = d.Surface()->Picture();
     QCOMPARE(Pixels(part, QColor(255, 63, 63)), 0);
     QVERIFY(Pixels(part, QColor(0, 192, 0)) > 20);  // the green title row
-    Shot(d, QStringLiteral("detail_part_anfang"));
+    guitest::SaveShot(d, QStringLiteral("detail_part_anfang"));
   }
 
   void ButtonsMoveAndZoomTheDrawingUntilTheNextSelection() {
@@ -513,7 +486,7 @@ class DetailDialogTest : public QObject {
   }
 
   void TheMainWindowsGraphicIsExactlyAsBeforeAfterTheDialog() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     CMainFrame frame;
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -551,7 +524,7 @@ class DetailDialogTest : public QObject {
   }
 
   void AParcelNumberPartShowsItsDecodedKey() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     const auto [record, part] = FirstParcelNumber("FS");
     QVERIFY(record >= 0);
     CDetailDialog* d = nullptr;
@@ -560,14 +533,14 @@ class DetailDialogTest : public QObject {
     QCOMPARE(g_detailPart, part);
     QVERIFY(Pixels(d->Surface()->Picture(), QColor(0, 192, 0)) > 20);
     QCOMPARE(ToQString(DetailTable.Label(10)).left(21), QStringLiteral("Flurstücksnr. Zähler:"));
-    Shot(*d, QStringLiteral("detail_ulob2100_fs"));
+    guitest::SaveShot(*d, QStringLiteral("detail_ulob2100_fs"));
     delete d;
   }
 
   void SampleRecordGraphicWithSurroundingsAndTheOrderHeader() {
-    const QString sample = UnpackedSample();
+    const QString sample = guitest::UnpackedSample();
     if (sample.isEmpty()) QSKIP("Die ALK-Musterlieferung fehlt.");
-    LoadFile(sample);
+    guitest::LoadFile(sample);
     // The object with the most lines.
     int object = -1, most = 0;
     for (int i = 0; i < g_store.GetRecordCount(); ++i) {
@@ -583,7 +556,7 @@ class DetailDialogTest : public QObject {
     CDetailDialog* d = nullptr;
     ShowRecord(d, object);
     const QImage graphic = d->Surface()->Picture();
-    Shot(*d, QStringLiteral("detail_sample_ulobnn_graphic"));
+    guitest::SaveShot(*d, QStringLiteral("detail_sample_ulobnn_graphic"));
     QVERIFY(Pixels(graphic, QColor(127, 127, 127)) > 500);
     QVERIFY(Pixels(graphic, QColor(255, 63, 63)) > 50);
     QVERIFY(Reddish(graphic.copy(0, 590, 560, 50)) > 20);  // the extent's labels
@@ -593,7 +566,7 @@ class DetailDialogTest : public QObject {
     QCOMPARE(g_store.GetInfoNameIndex(header), LookupInfoName("ULQA0000"));
     ShowRecord(d, header, PartOfType(header, kPtUlqa0000));
     QVERIFY(Pixels(d->Surface()->Picture(), QColor(0, 192, 0)) > 20);
-    Shot(*d, QStringLiteral("detail_sample_ulqa0000"));
+    guitest::SaveShot(*d, QStringLiteral("detail_sample_ulqa0000"));
     delete d;
   }
 };

@@ -36,10 +36,7 @@ class FilterDialogTest : public QObject {
   static QCheckBox* Extra(QDialog& d) { return Find<QCheckBox>(d, QStringLiteral("filterExtra")); }
   static QString Count(QDialog& d) { return Find<QLabel>(d, QStringLiteral("ctl257"))->text(); }
   static void Click(QDialog& d, const QString& name) { Find<QAbstractButton>(d, name)->click(); }
-  static void Shot(QWidget& w, const QString& name) {
-    QDir().mkpath(QStringLiteral("/tmp/issue11-filter"));
-    w.grab().save(QStringLiteral("/tmp/issue11-filter/%1.png").arg(name));
-  }
+  static void Shot(QWidget& w, const QString& name) { guitest::SaveShot(w, name); }
 
   static void LoadExample() {
     g_fileName = QStringToPath(guitest::ExampleFile());

@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QWheelEvent>
@@ -244,13 +243,8 @@ class GraphicViewTest : public QObject {
   // The real ALK sample as a user looks at it: the whole delivery, with grid and labels, and a
   // street of Ostritz with its names, house and parcel numbers (pictures under /tmp/shots).
   void RealSampleAsAUserSeesIt() {
-    const QString gz = QStringLiteral(SATZLUPE_SHARED_DATA "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz");
-    if (!QFile::exists(gz)) QSKIP("Die ALK-Musterlieferung fehlt.");
-    const QString path = guitest::TempDir() + QStringLiteral("/ostritz.edbs");
-    QProcess gzip;
-    gzip.setStandardOutputFile(path);
-    gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), gz});
-    QVERIFY(gzip.waitForFinished(20000) && gzip.exitCode() == 0);
+    const QString path = guitest::UnpackedSample();
+    if (path.isEmpty()) QSKIP("Die ALK-Musterlieferung fehlt.");
     m_frame->resize(1100, 850);
     QVERIFY(Open(path));
     ShowGraphic();

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 
 #include "edbs_view.h"
@@ -9,6 +10,7 @@
 #include "load/file_reader.h"
 #include "load/recent_files.h"
 #include "main_frame.h"
+#include "platform/recording_canvas.h"
 #include "qtext.h"
 #include "satzlupe_app.h"
 #include "store/edbs_store.h"
@@ -81,6 +83,26 @@ QString ExampleFile() {
   return QFile::exists(path) ? path : QString();
 }
 
+QString UnpackedSample() {
+  const QString packed = QStringLiteral(SATZLUPE_SHARED_DATA "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz");
+  if (!QFile::exists(packed)) return {};
+  const QString path = TempDir() + QStringLiteral("/ostritz.edbs");
+  if (QFile::exists(path)) return path;
+  QProcess gzip;
+  gzip.setStandardOutputFile(path);
+  gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), packed});
+  if (gzip.waitForFinished(60000) && gzip.exitCode() == 0) return path;
+  QFile::remove(path);
+  return {};
+}
+
+void LoadFile(const QString& path) {
+  g_fileName = satzlupe::QStringToPath(path);
+  g_pendingAction = kPendingOpen;
+  edbs::NullCanvas canvas;
+  PerformPendingLoad(canvas);
+}
+
 bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs) {
   QElapsedTimer timer;
   timer.start();
@@ -96,11 +118,15 @@ bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs) {
 
 std::string Core(const char* utf8) { return satzlupe::ToCoreText(QString::fromUtf8(utf8)); }
 
-void SaveShot(QWidget& widget, const QString& name) {
+QString ShotDir() {
   const QString folder = qEnvironmentVariableIsEmpty("SATZLUPE_SHOT_DIR") ? QStringLiteral("/tmp/shots")
                                                                          : qEnvironmentVariable("SATZLUPE_SHOT_DIR");
   QDir().mkpath(folder);
-  widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+  return folder;
+}
+
+void SaveShot(QWidget& widget, const QString& name) {
+  widget.grab().save(ShotDir() + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace guitest

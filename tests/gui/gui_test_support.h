@@ -43,12 +43,19 @@ QString EdbsLine(const QString& opKey, int number, const QString& infoName, cons
                  QChar marker = QLatin1Char(' '));
 // The bundled example, or an empty string when it is absent.
 QString ExampleFile();
+// The real ALK sample delivery unpacked into TempDir() (once per run), or an empty string when
+// the shared data is absent.
+QString UnpackedSample();
 
+// Loads `path` at once, as the view's pending open would, without a window.
+void LoadFile(const QString& path);
 // Waits until a pending open or add has run.
 bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs = 20000);
 // Core text from a UTF-8 literal, for comparing with what the core recorded.
 std::string Core(const char* utf8);
 
+// The folder for pictures: $SATZLUPE_SHOT_DIR, by default /tmp/shots (made when missing).
+QString ShotDir();
 // Saves a picture of `widget` to <name>.png in $SATZLUPE_SHOT_DIR, by default /tmp/shots.
 void SaveShot(QWidget& widget, const QString& name);
 

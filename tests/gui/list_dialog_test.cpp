@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableView>
@@ -25,31 +24,7 @@ using namespace satzlupe;
 
 namespace {
 
-void LoadFile(const QString& path) {
-  g_fileName = QStringToPath(path);
-  g_pendingAction = kPendingOpen;
-  edbs::NullCanvas canvas;
-  PerformPendingLoad(canvas);
-}
-
-void Shot(QWidget& widget, const QString& name) {
-  QDir().mkpath(QStringLiteral("/tmp/issue11-list"));
-  widget.grab().save(QStringLiteral("/tmp/issue11-list/") + name + QStringLiteral(".png"));
-}
-
 QImage IconImage(const QIcon& icon) { return icon.pixmap(16, 16).toImage(); }
-
-// The real ALK sample delivery, unpacked into the test's folder; empty when it is absent.
-QString UnpackedSample() {
-  const QString packed = QStringLiteral(SATZLUPE_SHARED_DATA "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz");
-  if (!QFile::exists(packed)) return {};
-  const QString path = guitest::TempDir() + QStringLiteral("/ostritz.edbs");
-  if (QFile::exists(path)) return path;
-  QProcess gzip;
-  gzip.setStandardOutputFile(path);
-  gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), packed});
-  return gzip.waitForFinished(60000) && gzip.exitCode() == 0 ? path : QString();
-}
 
 }  // namespace
 
@@ -103,7 +78,7 @@ class ListDialogTest : public QObject {
   }
 
   void OpensWithTwelveTabsAndNoneChosen() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     CListDialog d;
     d.show();
     QCOMPARE(d.windowTitle(), QStringLiteral("Liste"));
@@ -131,11 +106,11 @@ class ListDialogTest : public QObject {
     QVERIFY(d.List()->showGrid());
     QCOMPARE(d.List()->selectionBehavior(), QAbstractItemView::SelectRows);
     QVERIFY(d.List()->horizontalHeader()->sectionsMovable());
-    Shot(d, QStringLiteral("liste_start"));
+    guitest::SaveShot(d, QStringLiteral("liste_start"));
   }
 
   void ClickingATabShowsItsColumnsAndThePage() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     CListDialog d;
     d.show();
     QTest::mouseClick(d.Tabs(), Qt::LeftButton, {}, d.Tabs()->tabRect(kListUlobnn).center());
@@ -152,13 +127,13 @@ class ListDialogTest : public QObject {
     QVERIFY(Cell(d, 0, 1).contains(QChar(0xB7)));  // blanks shown as middle dots
     QCOMPARE(d.Slider()->maximum(), 7);  // eight object records
     QCOMPARE(d.SliderText()->text(), QStringLiteral("Nr. 1: Satz      4.00"));
-    Shot(d, QStringLiteral("liste_beispiel_ulobnn"));
+    guitest::SaveShot(d, QStringLiteral("liste_beispiel_ulobnn"));
 
     QTest::mouseClick(d.Tabs(), Qt::LeftButton, {}, d.Tabs()->tabRect(kListAlle).center());
     QCOMPARE(d.List()->palette().color(QPalette::Base), QColor(250, 250, 250));
     QCOMPARE(Headers(d).last(), QStringLiteral("Inhalt"));
     CompareWithCore(d, kListAlle);
-    Shot(d, QStringLiteral("liste_beispiel_alle"));
+    guitest::SaveShot(d, QStringLiteral("liste_beispiel_alle"));
 
     d.SelectTab(kListDlpu);  // an empty group: the headers only
     QCOMPARE(d.List()->model()->rowCount(), 0);
@@ -168,7 +143,7 @@ class ListDialogTest : public QObject {
   }
 
   void TheSliderPagesThroughTheGroup() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     g_settings.ListeMaxAnz = 2;
     CListDialog d;
     d.show();
@@ -204,7 +179,7 @@ class ListDialogTest : public QObject {
   }
 
   void WithAFilterSetOnlyItsRecordsAreListed() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     g_filterFrom[0] = "4";
     g_filterTo[0] = "6";
     g_filterArgCount = 1;
@@ -220,7 +195,7 @@ class ListDialogTest : public QObject {
   }
 
   void ListeWhfShowsTheRepetitionFactorsInTheLastColumn() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     g_settings.ListeWhf = true;
     CListDialog d;
     d.SelectTab(kListUlobnn);
@@ -229,7 +204,7 @@ class ListDialogTest : public QObject {
   }
 
   void HelpOpensTheTopicOfTheList() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     CListDialog d;
     d.show();
     d.findChild<QPushButton*>(QStringLiteral("helpButton"))->click();
@@ -238,9 +213,9 @@ class ListDialogTest : public QObject {
   }
 
   void TheRealSampleOnUlobnn() {
-    const QString sample = UnpackedSample();
+    const QString sample = guitest::UnpackedSample();
     if (sample.isEmpty()) QSKIP("Die ALK-Musterlieferung fehlt.");
-    LoadFile(sample);
+    guitest::LoadFile(sample);
     QVERIFY(g_store.GetRecordCount() > 38000);
     CListDialog d;
     d.resize(1100, 650);
@@ -249,9 +224,9 @@ class ListDialogTest : public QObject {
     QCOMPARE(d.Slider()->maximum(), static_cast<int>(g_listIndex.size()) - 1);
     QVERIFY(d.List()->model()->rowCount() >= 100);
     CompareWithCore(d, kListUlobnn);
-    Shot(d, QStringLiteral("liste_ostritz_ulobnn"));
+    guitest::SaveShot(d, QStringLiteral("liste_ostritz_ulobnn"));
     d.SelectTab(kListSonstige);
-    Shot(d, QStringLiteral("liste_ostritz_sonstige"));
+    guitest::SaveShot(d, QStringLiteral("liste_ostritz_sonstige"));
   }
 };
 

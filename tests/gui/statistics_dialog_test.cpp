@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 
 #include "gui_test_support.h"
@@ -17,18 +16,6 @@
 using namespace satzlupe;
 
 namespace {
-
-void LoadFile(const QString& path) {
-  g_fileName = QStringToPath(path);
-  g_pendingAction = kPendingOpen;
-  edbs::NullCanvas canvas;
-  PerformPendingLoad(canvas);
-}
-
-void Shot(QWidget& widget, const QString& name) {
-  QDir().mkpath(QStringLiteral("/tmp/issue11-list"));
-  widget.grab().save(QStringLiteral("/tmp/issue11-list/") + name + QStringLiteral(".png"));
-}
 
 QStringList Lines(const QListWidget* list) {
   QStringList lines;
@@ -64,7 +51,7 @@ class StatisticsDialogTest : public QObject {
   void cleanup() { m_services.reset(); }
 
   void ThirteenButtonsEachShowTheirStatistic() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     CStatisticsDialog d;
     d.show();
     QCOMPARE(d.windowTitle(), QStringLiteral("Statistik"));
@@ -92,15 +79,15 @@ class StatisticsDialogTest : public QObject {
   }
 
   void ExtremeCoordinatesKeepTheirTabs() {
-    LoadFile(guitest::ExampleFile());
+    guitest::LoadFile(guitest::ExampleFile());
     CStatisticsDialog d;
     d.resize(760, 420);
     d.show();
     d.Button(CStatisticsDialog::IDC_EXTREMAL)->click();
     QCOMPARE(d.List()->item(2)->text(), QStringLiteral("Rechtswert:\t\t\t5492095.000 m"));
-    Shot(d, QStringLiteral("statistik_beispiel_extremal"));
+    guitest::SaveShot(d, QStringLiteral("statistik_beispiel_extremal"));
     d.Button(CStatisticsDialog::IDC_OBJEKTSCHLUESSEL)->click();
-    Shot(d, QStringLiteral("statistik_beispiel_objektschluessel"));
+    guitest::SaveShot(d, QStringLiteral("statistik_beispiel_objektschluessel"));
   }
 
   void HelpTopicsOfTheDialogAndItsButtons() {
@@ -113,25 +100,20 @@ class StatisticsDialogTest : public QObject {
   }
 
   void TheRealSampleByObjectKeys() {
-    const QString packed = QStringLiteral(SATZLUPE_SHARED_DATA "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz");
-    if (!QFile::exists(packed)) QSKIP("Die ALK-Musterlieferung fehlt.");
-    const QString path = guitest::TempDir() + QStringLiteral("/ostritz.edbs");
-    QProcess gzip;
-    gzip.setStandardOutputFile(path);
-    gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), packed});
-    QVERIFY(gzip.waitForFinished(60000) && gzip.exitCode() == 0);
-    LoadFile(path);
+    const QString path = guitest::UnpackedSample();
+    if (path.isEmpty()) QSKIP("Die ALK-Musterlieferung fehlt.");
+    guitest::LoadFile(path);
     CStatisticsDialog d;
     d.resize(760, 560);
     d.show();
     d.Button(CStatisticsDialog::IDC_OBJEKTSCHLUESSEL)->click();
     QCOMPARE(Lines(d.List()), CoreLines(kStatObjectKeys));
     QVERIFY(d.List()->count() > 20);
-    Shot(d, QStringLiteral("statistik_ostritz_objektschluessel"));
+    guitest::SaveShot(d, QStringLiteral("statistik_ostritz_objektschluessel"));
     d.Button(CStatisticsDialog::IDC_EXTREMAL)->click();
-    Shot(d, QStringLiteral("statistik_ostritz_extremal"));
+    guitest::SaveShot(d, QStringLiteral("statistik_ostritz_extremal"));
     d.Button(CStatisticsDialog::IDC_AGGREGATE)->click();
-    Shot(d, QStringLiteral("statistik_ostritz_aggregate"));
+    guitest::SaveShot(d, QStringLiteral("statistik_ostritz_aggregate"));
   }
 };
 

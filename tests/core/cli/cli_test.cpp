@@ -80,10 +80,13 @@ TEST(Cli, ExportWritesTheLongFormByDefault) {
   EXPECT_EQ(RunCli("export -o " + dir.Path("nicht/da.txt") + " " + in).status, 2);
 }
 
-TEST(Cli, HelpIsGerman) {
-  const CliResult r = RunCli("--help");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.out.find("R\xC3\xBC" "ckgabewert"), std::string::npos);
+TEST(Cli, HelpIsGermanAndEveryVerbGivesIt) {
+  for (const char* call : {"--help", "check --help", "export -h", "plan --log --help", "stats --help"}) {
+    const CliResult r = RunCli(call);
+    EXPECT_EQ(r.status, 0) << call;
+    EXPECT_NE(r.out.find("R\xC3\xBC" "ckgabewert"), std::string::npos) << call;
+    EXPECT_EQ(r.err, "") << call;
+  }
 }
 
 TEST(Cli, EmptyFileIsAFinding) {

@@ -14,6 +14,7 @@
 #include "platform/recording_canvas.h"
 #include "platform/text.h"
 #include "support/edbs_lines.h"
+#include "support/sample_delivery.h"
 #include "views/geometry_drawing.h"
 #include "views/settings.h"
 #include "views/view_state.h"
@@ -74,8 +75,6 @@ void ExpectExportPlacesWhatThePlanDraws(std::size_t expectedTotal) {
   EXPECT_EQ(total, expectedTotal);
 }
 
-const std::string kSample = std::string(SATZLUPE_SHARED_DATA) + "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz";
-
 }  // namespace
 
 TEST(PlacedTexts, HouseNumberStandsOnItsPointTurnedByItsDirection) {
@@ -99,10 +98,9 @@ TEST(PlacedTexts, ExampleTextsAreThePlansTexts) {
 }
 
 TEST(PlacedTexts, RealSampleTextsAreThePlansTexts) {
-  if (!std::filesystem::exists(kSample)) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSample;
   TempDir dir;
-  const std::string path = dir.Path("ostritz.edbs");
-  ASSERT_EQ(std::system(("gzip -dc '" + kSample + "' > '" + path + "'").c_str()), 0);
+  const std::string path = UnpackSample(dir);
+  if (path.empty()) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSamplePacked;
   ResetProgram();
   Load(path);
   ExpectExportPlacesWhatThePlanDraws(1225);

@@ -11,20 +11,19 @@
 
 #include "gis/gis_export.h"
 #include "support/edbs_lines.h"
+#include "support/sample_delivery.h"
 
 using namespace testing_edbs;
 
 namespace {
 
-const std::string kSample = std::string(SATZLUPE_SHARED_DATA) + "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz";
-
 class SampleDeliveryGis : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!std::filesystem::exists(kSample)) return;
     s_dir = new TempDir;
-    const std::string edbs = s_dir->Path("ostritz.edbs");
-    if (std::system(("gzip -dc '" + kSample + "' > '" + edbs + "'").c_str()) != 0) return;
+    const std::string edbs = UnpackSample(*s_dir);
+    s_present = !edbs.empty();
+    if (!s_present) return;
     ResetProgram();
     Load(edbs);
     s_result = gis::ExportGis({s_dir->Path("ostritz.gpkg"), 0, 0});
@@ -38,17 +37,19 @@ class SampleDeliveryGis : public ::testing::Test {
     s_dir = nullptr;
   }
   void SetUp() override {
-    if (!s_dir) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSample;
+    if (!s_present) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSamplePacked;
     ASSERT_TRUE(s_result.ok) << s_result.message;
     ASSERT_TRUE(s_ds);
   }
 
   static TempDir* s_dir;
+  static bool s_present;
   static gis::GisExportResult s_result;
   static GDALDataset* s_ds;
 };
 
 TempDir* SampleDeliveryGis::s_dir = nullptr;
+bool SampleDeliveryGis::s_present = false;
 gis::GisExportResult SampleDeliveryGis::s_result;
 GDALDataset* SampleDeliveryGis::s_ds = nullptr;
 

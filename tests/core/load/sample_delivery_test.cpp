@@ -12,28 +12,24 @@
 #include "records/point_field.h"
 #include "store/keyword_tables.h"
 #include "support/edbs_lines.h"
+#include "support/sample_delivery.h"
 
 using namespace testing_edbs;
 
 namespace {
 
-const std::string kSample = std::string(SATZLUPE_SHARED_DATA) + "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz";
-
 class SampleDelivery : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!std::filesystem::exists(kSample)) return;
     s_dir = new TempDir;
-    s_path = s_dir->Path("ostritz.edbs");
-    const std::string command = "gzip -dc '" + kSample + "' > '" + s_path + "'";
-    if (std::system(command.c_str()) != 0) s_path.clear();
+    s_path = UnpackSample(*s_dir);
   }
   static void TearDownTestSuite() {
     delete s_dir;
     s_dir = nullptr;
   }
   void SetUp() override {
-    if (s_path.empty()) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSample;
+    if (s_path.empty()) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSamplePacked;
     ResetProgram();
     std::ifstream f(s_path, std::ios::binary);
     std::string line;

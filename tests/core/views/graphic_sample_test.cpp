@@ -10,6 +10,7 @@
 
 #include "platform/recording_canvas.h"
 #include "support/edbs_lines.h"
+#include "support/sample_delivery.h"
 #include "views/graphic.h"
 #include "views/settings.h"
 #include "views/view_state.h"
@@ -18,16 +19,11 @@ using namespace testing_edbs;
 
 namespace {
 
-const std::string kSample = std::string(SATZLUPE_SHARED_DATA) + "/edbs.ALK_Muster_EDBS_FEIN.dbout.1.001.gz";
-
 class SampleGraphic : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    if (!std::filesystem::exists(kSample)) return;
     s_dir = new TempDir;
-    s_path = s_dir->Path("ostritz.edbs");
-    const std::string command = "gzip -dc '" + kSample + "' > '" + s_path + "'";
-    if (std::system(command.c_str()) != 0) s_path.clear();
+    s_path = UnpackSample(*s_dir);
   }
   static void TearDownTestSuite() {
     delete s_dir;
@@ -35,7 +31,7 @@ class SampleGraphic : public ::testing::Test {
     ResetProgram();
   }
   void SetUp() override {
-    if (s_path.empty()) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSample;
+    if (s_path.empty()) GTEST_SKIP() << "Die ALK-Musterlieferung fehlt: " << kSamplePacked;
     ResetProgram();
     Load(s_path);
   }
