@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <unordered_set>
 
@@ -159,28 +160,31 @@ void CErrorListDialog::FitColumns() {
   for (int c = 0; c < kColumns; ++c) {
     widths[c] = std::max(kColumnWidths[c], m_list->horizontalHeader()->sectionSizeHint(c));
   }
-  std::string_view longestLine, longestRecord;
+  std::string longestLine;
+  std::string_view longestRecord;
+  std::unordered_set<std::string> kinds;
+  // Proportional letters differ in width, but not by a third: shorter texts cannot be wider.
   std::size_t longestDescription = 0;
-  std::unordered_set<std::string_view> kinds, descriptions;
+  std::unordered_set<std::string> descriptions;
   const int rows = m_model.rowCount();
   for (int k = 0; k < rows; ++k) {
-    const ErrorListRow row = GetErrorListRow(k);
+    ErrorListRow row = GetErrorListRow(k);
     if (row.line.size() > longestLine.size()) longestLine = row.line;
     if (row.record.size() > longestRecord.size()) longestRecord = row.record;
-    kinds.insert(row.kind);
-    longestDescription = std::max(longestDescription, row.description.size());
-  }
-  // Proportional letters differ in width, but not by a third: shorter texts cannot be wider.
-  for (int k = 0; k < rows; ++k) {
-    const ErrorListRow row = GetErrorListRow(k);
-    if (row.description.size() * 3 >= longestDescription * 2) descriptions.insert(row.description);
+    kinds.insert(std::move(row.kind));
+    if (row.description.size() * 3 < longestDescription * 2) continue;
+    if (row.description.size() > longestDescription) {
+      longestDescription = row.description.size();
+      std::erase_if(descriptions, [&](const std::string& d) { return d.size() * 3 < longestDescription * 2; });
+    }
+    descriptions.insert(std::move(row.description));
   }
   auto fit = [&](int column, std::string_view text) {
     widths[column] = std::max(widths[column], metrics.horizontalAdvance(ToQString(text)) + margin);
   };
   fit(kLine, longestLine);
-  for (std::string_view kind : kinds) fit(kKind, kind);
-  for (std::string_view description : descriptions) fit(kDescription, description);
+  for (const std::string& kind : kinds) fit(kKind, kind);
+  for (const std::string& description : descriptions) fit(kDescription, description);
   // Records are mostly digits and capitals: the longest shown text is the widest, give or take
   // a few letters.
   const QString record = CellRecord(longestRecord);

@@ -14,20 +14,22 @@
 namespace cli {
 namespace {
 
+// Writes the result as it goes, a line at a time through the buffered standard output: a file in
+// which every line has findings makes a report larger than itself.
 void PrintCheckResult(const std::string& path) {
-  std::string out = "Datei: " + path + "\n";
-  out += edbs::Cp1252ToUtf8(LinesReadText()) + "\n";
-  out += edbs::Cp1252ToUtf8(RecordsParsedText()) + "\n";
+  const auto put = [](const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+  };
+  put("Datei: " + path);
+  put(edbs::Cp1252ToUtf8(LinesReadText()));
+  put(edbs::Cp1252ToUtf8(RecordsParsedText()));
   for (int row = 1; row <= kCheckRows; ++row) {
     const int count = (row == 6 || row == 7) ? 0 : g_checkCounts[row];
-    out += std::to_string(count) + "\t" + (count == 0 ? "OK" : "FEHLER") + "\t" +
-           edbs::Cp1252ToUtf8(kCheckLabels[row]) + "\n";
+    put(std::to_string(count) + "\t" + (count == 0 ? "OK" : "FEHLER") + "\t" + edbs::Cp1252ToUtf8(kCheckLabels[row]));
   }
-  out += "\n";
-  for (int k = 0; k < static_cast<int>(g_errorMessages.size()); ++k) {
-    out += edbs::Cp1252ToUtf8(ErrorListText(k)) + "\n";
-  }
-  std::fwrite(out.data(), 1, out.size(), stdout);
+  put("");
+  for (int k = 0; k < static_cast<int>(g_errorList.size()); ++k) put(edbs::Cp1252ToUtf8(ErrorListText(k)));
 }
 
 }  // namespace
@@ -50,7 +52,7 @@ int RunCheck(const std::vector<std::string>& args) {
     first = false;
     PrintCheckResult(path);
     if (g_loadEnd != LoadEnd::kComplete) status = kExitCannotOpen;
-    if (!g_errorMessages.empty() && status == kExitOk) status = kExitFindings;
+    if (!g_errorList.empty() && status == kExitOk) status = kExitFindings;
   }
   if (filters.empty()) return status;
   if (ApplyFilterOptions(filters) != kExitOk) return kExitFilterMessage;

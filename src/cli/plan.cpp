@@ -153,11 +153,18 @@ void PrintLog(int width, int height) {
   std::fwrite(log.data(), 1, log.size(), stdout);
 }
 
+// Qt's own notes on a bare session (no XDG_RUNTIME_DIR, a font substituted) are not the batch
+// tool's output; only its errors reach standard error.
+void KeepQtErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
 int WriteOutput(const std::string& path, int width, int height) {
   // Fonts and painting need a Qt application; the batch tool never opens a window.
   int argc = 3;
   char name[] = "satzlupe-cli", option[] = "-platform", platform[] = "offscreen";
   char* argv[] = {name, option, platform, nullptr};
+  qInstallMessageHandler(KeepQtErrorsOnly);
   const QGuiApplication app(argc, argv);
   // Qt adopts the user's locale; the core writes its numbers with a decimal point.
   std::setlocale(LC_NUMERIC, "C");

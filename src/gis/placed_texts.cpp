@@ -39,13 +39,13 @@ class TextCollector : public PlanSink {
   std::vector<Placement> m_placements;
 };
 
-// The object function that a part of the record belongs to: the last one before it.
-const CUlob2000Part* ObjectOf(const CEdbsRecord& record, int part) {
+// The object function that a part of the record belongs to: the last one before it; -1 when none.
+int ObjectOf(const CEdbsRecord& record, int part) {
   for (int j = part; j >= 0; --j) {
-    const CEdbsPart& p = *record.m_parts[static_cast<std::size_t>(j)];
-    if (p.m_type == kPtUlob2000 || p.m_type == kPtUlo20Alk) return &static_cast<const CUlob2000Part&>(p);
+    const int type = record.m_parts[static_cast<std::size_t>(j)].m_type;
+    if (type == kPtUlob2000 || type == kPtUlo20Alk) return j;
   }
-  return nullptr;
+  return -1;
 }
 
 }  // namespace
@@ -56,10 +56,11 @@ std::vector<SourceText> PlacedTexts(int record, const Origin& origin) {
   std::vector<SourceText> texts;
   const CEdbsRecord& r = g_store.Record(record);
   for (TextCollector::Placement& p : collector.Placements()) {
-    if (const CUlob2000Part* object = ObjectOf(r, p.part)) {
-      p.text.layer = TrimRight(object->GetLayer());
-      p.text.objectKind = TrimRight(object->GetObjectType());
-      p.text.objectNumber = TrimRight(object->m_objectNumber.View());
+    if (const int j = ObjectOf(r, p.part); j >= 0) {
+      const CUlob2000Part object = ReadPart<CUlob2000Part>(r.m_parts[static_cast<std::size_t>(j)]);
+      p.text.layer = TrimRight(object.GetLayer());
+      p.text.objectKind = TrimRight(object.GetObjectType());
+      p.text.objectNumber = TrimRight(object.m_objectNumber.View());
     }
     p.text.origin = origin;
     texts.push_back(std::move(p.text));

@@ -7,6 +7,7 @@
 #include "platform/canvas.h"
 #include "records/edbs_part.h"
 #include "store/keyword_tables.h"
+#include "store/text_arena.h"
 #include "platform/cp1252_literal.h"
 
 const std::array<const char*, kCheckRows + 1> kCheckLabels = {
@@ -31,200 +32,108 @@ std::array<std::int32_t, kCheckRows + 1> g_checkCounts{};
 
 namespace {
 
+// ---- the checks ----------------------------------------------------------------------------------
+
 // Fields of the 36-character header that the checks read.
-std::string_view LengthField(const LineEntry& e) { return Mid(e.text, 4, 4); }
-std::string_view BeginField(const LineEntry& e) { return Mid(e.text, 8, 4); }
-std::string_view OpKeyField(const LineEntry& e) { return Mid(e.text, 12, 4); }
-char ContinuationMarker(const LineEntry& e) { return e.text.size() > 23 ? e.text[23] : ' '; }
-std::string_view InfoNameField(const LineEntry& e) { return Mid(e.text, 28, 8); }
+std::string_view LengthField(std::string_view t) { return Mid(t, 4, 4); }
+std::string_view BeginField(std::string_view t) { return Mid(t, 8, 4); }
+std::string_view OpKeyField(std::string_view t) { return Mid(t, 12, 4); }
+std::string_view InfoNameField(std::string_view t) { return Mid(t, 28, 8); }
+char ContinuationMarker(std::string_view t) { return t.size() > 23 ? t[23] : ' '; }
 
-// Every message starts with the line number in 8 characters and a 12-character check label.
-std::string Message(const LineEntry& e, std::string_view labelAndText) {
-  std::string m = Format("%8d", e.lineNumber);
-  m += labelAndText;
-  return m;
-}
-
-void Report(LineEntry& e, int row, std::uint16_t bit, const std::string& message) {
-  ReportError(message, e.text);
+void Report(LineEntry& e, std::string_view text, FindingKind kind, std::uint16_t bit) {
+  g_errorList.Add({text, e.lineNumber, 0, kind});
   e.checkFlags = static_cast<std::uint16_t>(e.checkFlags | bit);
-  ++g_checkCounts[row];
+  ++g_checkCounts[FindingRow(kind)];
 }
 
-template <typename Test>
-void RunRow(LineTable& table, edbs::Canvas& dc, int row, Test test) {
-  g_checkCounts[row] = 0;
-  for (LineEntry& e : table) test(e);
-  DrawCheckResult(dc, kCheckRowY[row], g_checkCounts[row]);
+// A field of four characters as a number whose order is the fields' order as texts (byte by byte,
+// unsigned), so that the checks compare numbers.
+std::uint32_t Ordered(std::string_view field4) {
+  const auto b = [&field4](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(field4[i])); };
+  return b(0) << 24 | b(1) << 16 | b(2) << 8 | b(3);
+}
+const std::uint32_t k1988 = Ordered("1988");
+const std::uint32_t k0024 = Ordered("0024");
+
+// The length field's value as the C library reads it; four digits, as nearly always, directly.
+long long LengthValue(std::string_view field4) {
+  const unsigned d0 = static_cast<unsigned char>(field4[0]) - unsigned{'0'};
+  const unsigned d1 = static_cast<unsigned char>(field4[1]) - unsigned{'0'};
+  const unsigned d2 = static_cast<unsigned char>(field4[2]) - unsigned{'0'};
+  const unsigned d3 = static_cast<unsigned char>(field4[3]) - unsigned{'0'};
+  if (d0 < 10 && d1 < 10 && d2 < 10 && d3 < 10) return d0 * 1000 + d1 * 100 + d2 * 10 + d3;
+  return TextToInt(field4);
 }
 
-void CheckLineLength(LineTable& t, edbs::Canvas& dc) {
-  RunRow(t, dc, 1, [](LineEntry& e) {
-    const long long expected = TextToInt(LengthField(e)) + 12;
-    const long long actual = static_cast<long long>(e.text.size());
-    if (expected != actual) {
-      Report(e, 1, kBitLineLength,
-             Message(e, CP("Zeilenlänge Zeilenlänge stimmt nicht! ( ") + std::string(LengthField(e)) + " <=> " +
-                            std::to_string(actual - 12) + " )"));
-    }
-  });
+// Rows 1 to 3 on the line padded to 8 characters.
+void CheckLengths(LineEntry& e) {
+  const std::string_view t = e.Text8();
+  const std::string_view length = LengthField(t);
+  if (LengthValue(length) + 12 != static_cast<long long>(t.size())) Report(e, t, FindingKind::kLineLength, kBitLineLength);
+  const std::uint32_t ordered = Ordered(length);
+  if (ordered > k1988) Report(e, t, FindingKind::kMaxLength, kBitMaxLength);
+  if (ordered < k0024) Report(e, t, FindingKind::kMinLength, kBitMinLength);
 }
 
-void CheckMaxLength(LineTable& t, edbs::Canvas& dc) {
-  RunRow(t, dc, 2, [](LineEntry& e) {
-    if (LengthField(e) > std::string_view("1988")) {
-      Report(e, 2, kBitMaxLength,
-             Message(e, CP("maxima.LängeDie maximale Länge stimmt nicht ") + std::string(LengthField(e)) + " >1988!"));
-    }
-  });
+// Rows 4, 5 and 8 on the line padded to 44 characters.
+void CheckKeys(LineEntry& e) {
+  const std::string_view t = e.Text();
+  e.opKeyIndex = static_cast<std::uint8_t>(LookupOpKey(OpKeyField(t)));
+  if (e.opKeyIndex == kUnknownOpKey) Report(e, t, FindingKind::kOpKey, kBitOpKey);
+  e.infoNameIndex = static_cast<std::uint8_t>(LookupInfoName(InfoNameField(t)));
+  if (e.infoNameIndex == kUnknownInfoName) Report(e, t, FindingKind::kInfoName, kBitInfoName);
+  if (Ordered(LengthField(t)) < Ordered(BeginField(t))) Report(e, t, FindingKind::kSearchBegin, kBitSearchBegin);
 }
 
-void CheckMinLength(LineTable& t, edbs::Canvas& dc) {
-  RunRow(t, dc, 3, [](LineEntry& e) {
-    if (LengthField(e) < std::string_view("0024")) {
-      Report(e, 3, kBitMinLength,
-             Message(e, CP("minima.LängeDie minimale Länge stimmt nicht ") + std::string(LengthField(e)) + " <0024!"));
-    }
-  });
+// Row 9: the order of the continuation markers, with the chain state carried from line to line.
+void CheckContinuation(LineEntry& e, int& inChain) {
+  const char c = ContinuationMarker(e.Text());
+  FindingKind kind = FindingKind::kGiven;
+  bool found = false;
+  if (c == ' ') {
+    if (inChain != 0) kind = FindingKind::kLastNotE, found = true;
+    inChain = 0;
+  } else if (c == 'A' || c == 'a') {
+    if (inChain != 0) kind = FindingKind::kNewStartBeforeEnd, found = true;
+    inChain = 1;
+  } else if (c == 'F' || c == 'f') {
+    if (inChain != 1) kind = FindingKind::kContinuationNoStart, found = true;
+    inChain = 1;
+  } else if (c == 'E' || c == 'e') {
+    if (inChain != 1) kind = FindingKind::kEndNoStart, found = true;
+    inChain = 0;
+  } else {
+    kind = FindingKind::kBadMarker, found = true;
+  }
+  if (found) Report(e, e.Text(), kind, kBitContinuation);
 }
 
-void CheckOpKey(LineTable& t, edbs::Canvas& dc) {
-  RunRow(t, dc, 4, [](LineEntry& e) {
-    e.opKeyIndex = static_cast<std::uint16_t>(LookupOpKey(OpKeyField(e)));
-    if (e.opKeyIndex == kUnknownOpKey) {
-      Report(e, 4, kBitOpKey,
-             Message(e, CP("Op.schlüsselOperationsschlüssel unbekannt! (") + std::string(OpKeyField(e)) + ")"));
-    }
-  });
+// Row 10: a continuation line repeats the key and name of the line that started its chain.
+void CheckSameKeys(LineEntry& e, std::uint8_t startOpKey, std::uint8_t startInfoName) {
+  const char c = ContinuationMarker(e.Text());
+  if (c != 'F' && c != 'f' && c != 'E' && c != 'e') return;
+  if (startOpKey != e.opKeyIndex) Report(e, e.Text(), FindingKind::kOpKeyDiffers, kBitSameKeys);
+  if (startInfoName != e.infoNameIndex) Report(e, e.Text(), FindingKind::kInfoNameDiffers, kBitSameKeys);
 }
 
-void CheckInfoName(LineTable& t, edbs::Canvas& dc) {
-  RunRow(t, dc, 5, [](LineEntry& e) {
-    e.infoNameIndex = static_cast<std::uint16_t>(LookupInfoName(InfoNameField(e)));
-    if (e.infoNameIndex == kUnknownInfoName) {
-      Report(e, 5, kBitInfoName,
-             Message(e, "Informa.nameInformationsname unbekannt! (" + std::string(InfoNameField(e)) + ")"));
-    }
-  });
-}
-
-void CheckSearchBegin(LineTable& t, edbs::Canvas& dc) {
-  RunRow(t, dc, 8, [](LineEntry& e) {
-    if (LengthField(e) < BeginField(e)) {
-      Report(e, 8, kBitSearchBegin,
-             Message(e, "Beginn SK   Beginn des Suchkriteriums (" + std::string(BeginField(e)) +
-                            CP(") größer Zeilenlänge (") + std::string(LengthField(e)) + ")!"));
-    }
-  });
-}
-
-void CheckContinuationOrder(LineTable& t, edbs::Canvas& dc) {
-  int inChain = 0;
-  RunRow(t, dc, 9, [&inChain](LineEntry& e) {
-    const char c = ContinuationMarker(e);
-    int error = 0;
-    if (c == ' ') {
-      if (inChain != 0) error = 2;
-      inChain = 0;
-    } else if (c == 'A' || c == 'a') {
-      if (inChain != 0) error = 3;
-      inChain = 1;
-    } else if (c == 'F' || c == 'f') {
-      if (inChain != 1) error = 4;
-      inChain = 1;
-    } else if (c == 'E' || c == 'e') {
-      if (inChain != 1) error = 5;
-      inChain = 0;
-    } else {
-      error = 1;
-    }
-    switch (error) {
-      case 1:
-        Report(e, 9, kBitContinuation,
-               Message(e, std::string("Folgesatz   <") + c + CP("> unzulässiges Zeichen als Folgesatzkennung!")));
-        break;
-      case 2:
-        Report(e, 9, kBitContinuation, Message(e, "Folgesatz   Letzter Folgesatz nicht mit E!"));
-        break;
-      case 3:
-        Report(e, 9, kBitContinuation,
-               Message(e, "Folgesatz   Neuer Anfang von Folgesatz (A) vor Ende des vorhergehenden (E)!"));
-        break;
-      case 4:
-        Report(e, 9, kBitContinuation,
-               Message(e, "Folgesatz   Fortsetzung des Folgesatzes (F) ohne Anfangssatz (A)!"));
-        break;
-      case 5:
-        Report(e, 9, kBitContinuation, Message(e, "Folgesatz   Endesatz des Folgesatzes (E) ohne Anfangssatz (A)!"));
-        break;
-      default:
-        break;
-    }
-  });
-}
-
-void CheckSameKeys(LineTable& t, edbs::Canvas& dc) {
-  std::size_t start = 0;
-  std::size_t i = 0;
-  RunRow(t, dc, 10, [&](LineEntry& e) {
-    const char c = ContinuationMarker(e);
-    if (c == 'A' || c == 'a') {
-      start = i;
-    } else if (c == 'F' || c == 'f' || c == 'E' || c == 'e') {
-      const LineEntry& s = t[start];
-      if (s.opKeyIndex != e.opKeyIndex) {
-        Report(e, 10, kBitSameKeys, Message(e, CP("Folgesatz   Operationsschlüssel ungleich dem Anfangssatz!")));
-      }
-      if (s.infoNameIndex != e.infoNameIndex) {
-        Report(e, 10, kBitSameKeys, Message(e, "Folgesatz   Informationsname ungleich dem Anfangssatz!"));
-      }
-    }
-    ++i;
-  });
-}
-
-void CheckAkndAend(LineTable& t, edbs::Canvas& dc) {
-  static constexpr const char* kNoAknd = "AKND - AEND 1.Satz ist kein AKND-Satz!";
-  static constexpr const char* kNoAend = "AKND - AEND Letzter Satz ist kein AEND-Satz!";
-  g_checkCounts[11] = 0;
-  if (t.empty()) {
-    // A file without entries lacks both; there is no line to name and no text to show.
-    for (const char* text : {kNoAknd, kNoAend}) {
-      ReportError(Format("%8d", 0) + text, std::string());
-      ++g_checkCounts[11];
+// Row 12 for a line between the first and the last: the order of the record kinds.
+void CheckOrder(LineEntry& e, int& dataSeen) {
+  const int k = e.opKeyIndex;
+  if (k == kAKND) {
+    Report(e, e.Text(), FindingKind::kAkndNotFirst, kBitOrder);
+    dataSeen = 1;
+  } else if (k == kAEND) {
+    Report(e, e.Text(), FindingKind::kAendNotLast, kBitOrder);
+    dataSeen = 1;
+  } else if (k == kBINF || k == kBKRT || k == kOTEX) {
+    if (dataSeen == 1) {
+      Report(e, e.Text(), FindingKind::kDataBeforeInfo, kBitOrder);
+      dataSeen = 0;
     }
   } else {
-    LineEntry& first = t.front();
-    if (first.opKeyIndex != kAKND) Report(first, 11, kBitAkndAend, Message(first, kNoAknd));
-    LineEntry& last = t.back();
-    if (last.opKeyIndex != kAEND) Report(last, 11, kBitAkndAend, Message(last, kNoAend));
+    dataSeen = 1;
   }
-  DrawCheckResult(dc, kCheckRowY[11], g_checkCounts[11]);
-}
-
-void CheckRecordOrder(LineTable& t, edbs::Canvas& dc) {
-  g_checkCounts[12] = 0;
-  int dataSeen = 0;
-  // The first and last entries are the order header and the end record; only those between count.
-  for (std::size_t i = 1; i + 1 < t.size(); ++i) {
-    LineEntry& e = t[i];
-    const int k = e.opKeyIndex;
-    if (k == kAKND) {
-      Report(e, 12, kBitOrder, Message(e, CP("Reihenfolge AKND-Satz muß 1.Satz sein!")));
-      dataSeen = 1;
-    } else if (k == kAEND) {
-      Report(e, 12, kBitOrder, Message(e, CP("Reihenfolge AEND-Satz muß letzter Satz sein!")));
-      dataSeen = 1;
-    } else if (k == kBINF || k == kBKRT || k == kOTEX) {
-      if (dataSeen == 1) {
-        Report(e, 12, kBitOrder, Message(e, "Reihenfolge Datensatz vor letztem OTEX-, BKRT- oder BINF-Satz gefunden!"));
-        dataSeen = 0;
-      }
-    } else {
-      dataSeen = 1;
-    }
-  }
-  DrawCheckResult(dc, kCheckRowY[12], g_checkCounts[12]);
 }
 
 // The count stands between the mark and the row's label. A count too wide for that room (six
@@ -248,25 +157,42 @@ void DrawCount(edbs::Canvas& dc, int y, const std::string& count) {
 
 }  // namespace
 
-void RunLengthChecks(LineTable& table, edbs::Canvas& dc) {
-  CheckLineLength(table, dc);
-  CheckMaxLength(table, dc);
-  CheckMinLength(table, dc);
+CLineChecks::CLineChecks() {
+  for (int row = 1; row <= 12; ++row) g_checkCounts[row] = 0;
 }
 
-void RunContentChecks(LineTable& table, edbs::Canvas& dc) {
-  CheckOpKey(table, dc);
-  CheckInfoName(table, dc);
-  // The two repetition-factor rows are not performed.
-  g_checkCounts[6] = 0;
-  DrawCheckResult(dc, kCheckRowY[6], 0);
-  g_checkCounts[7] = 0;
-  DrawCheckResult(dc, kCheckRowY[7], 0);
-  CheckSearchBegin(table, dc);
-  CheckContinuationOrder(table, dc);
-  CheckSameKeys(table, dc);
-  CheckAkndAend(table, dc);
-  CheckRecordOrder(table, dc);
+void CLineChecks::Check(LineEntry& e, bool last) {
+  const bool first = m_lines++ == 0;
+  CheckLengths(e);
+  CheckKeys(e);
+  CheckContinuation(e, m_inChain);
+  // Row 10 compares with the line of the last A (the first line before any).
+  const char c = ContinuationMarker(e.Text());
+  if (first || c == 'A' || c == 'a') {
+    m_startOpKey = e.opKeyIndex;
+    m_startInfoName = e.infoNameIndex;
+  }
+  CheckSameKeys(e, m_startOpKey, m_startInfoName);
+  // Row 11: the first line is the order header, the last the end record (a single line is both).
+  if (first && e.opKeyIndex != kAKND) Report(e, e.Text(), FindingKind::kNoAknd, kBitAkndAend);
+  if (last && e.opKeyIndex != kAEND) Report(e, e.Text(), FindingKind::kNoAend, kBitAkndAend);
+  // Row 12 leaves out the first and the last line.
+  if (!first && !last) CheckOrder(e, m_dataSeen);
+}
+
+void CLineChecks::Finish(edbs::Canvas& dc) {
+  if (m_lines == 0) {
+    // A file without entries lacks both; there is no line to name and no text to show.
+    for (const FindingKind kind : {FindingKind::kNoAknd, FindingKind::kNoAend}) {
+      g_errorList.Add({std::string_view(), 0, 0, kind});
+      ++g_checkCounts[11];
+    }
+  }
+  for (int row = 1; row <= 12; ++row) {
+    // The two repetition-factor rows are not performed.
+    const int count = (row == 6 || row == 7) ? 0 : g_checkCounts[row];
+    DrawCheckResult(dc, kCheckRowY[row], count);
+  }
 }
 
 void DrawCheckResult(edbs::Canvas& dc, int y, int count) {

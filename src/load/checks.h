@@ -1,24 +1,31 @@
 #pragma once
-// The structural checks of a load, run over the line table, and their marks on the load screen.
+// The structural checks of a load and their marks on the load screen. The checks see one line
+// after the other, as the reader completes them, each while it is at hand: a file is read once.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace edbs {
 class Canvas;
 }
 
-// One EDBS line of the file being loaded.
+// One EDBS line of the file being loaded. Its characters lie in the load's arena, followed by
+// blanks up to 44 characters: the length checks see the line padded to 8 characters, the others
+// padded to 44, as the reader pads it between them.
 struct LineEntry {
-  std::string text;
+  const char* chars = nullptr;
+  std::size_t length = 0;  // the characters read
   std::int32_t lineNumber = 0;
   std::uint16_t checkFlags = 0;
-  std::uint16_t opKeyIndex = 0;
-  std::uint16_t infoNameIndex = 0;
+  std::uint8_t opKeyIndex = 0;
+  std::uint8_t infoNameIndex = 0;
+
+  std::string_view Text8() const { return {chars, std::max<std::size_t>(length, 8)}; }
+  std::string_view Text() const { return {chars, std::max<std::size_t>(length, 44)}; }
 };
-using LineTable = std::vector<LineEntry>;
 
 inline constexpr int kCheckRows = 13;
 
@@ -44,10 +51,24 @@ enum CheckBit : std::uint16_t {
   kBitOrder = 4096,
 };
 
-// Rows 1 to 3 (before the entries are padded to 44 characters) and rows 4 to 12 (after it).
-// Each appends its findings to the error list and draws its result on the surface.
-void RunLengthChecks(LineTable& table, edbs::Canvas& dc);
-void RunContentChecks(LineTable& table, edbs::Canvas& dc);
+// The twelve checks over the lines of one load, line by line. Each row keeps its findings in
+// line order, so the error list reads as if the rows had run one after the other over the file.
+class CLineChecks {
+ public:
+  CLineChecks();
+  // Checks the next line. `last` says whether it is the last line of the file (the reader knows
+  // when the next line begins or the file ends). Sets the line's check flags and indexes.
+  void Check(LineEntry& line, bool last);
+  // After the last line (or none): the rows without a line to name, and each row's mark drawn.
+  void Finish(edbs::Canvas& dc);
+
+ private:
+  std::size_t m_lines = 0;
+  int m_inChain = 0;
+  int m_dataSeen = 0;
+  // The operation-key and information-name indexes of the line that began the current chain.
+  std::uint8_t m_startOpKey = 0, m_startInfoName = 0;
+};
 
 // Count at (70, y) and a green tick (no finding) or a red cross.
 void DrawCheckResult(edbs::Canvas& dc, int y, int count);

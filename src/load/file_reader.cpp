@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "load/checks.h"
@@ -14,6 +15,7 @@
 #include "platform/text.h"
 #include "records/edbs_part.h"
 #include "store/edbs_store.h"
+#include "store/text_arena.h"
 #include "views/settings.h"
 #include "views/view_state.h"
 #include "platform/cp1252_literal.h"
@@ -115,7 +117,7 @@ class ProgressBar {
   int m_top, m_bottom;
 };
 
-bool IsEdbsLine(const std::string& piece) {
+bool IsEdbsLine(std::string_view piece) {
   if (piece.size() < 4) return false;
   const char* word = "EDBS";
   for (int k = 0; k < 4; ++k) {
@@ -125,22 +127,10 @@ bool IsEdbsLine(const std::string& piece) {
   return true;
 }
 
-// The entry of the error list about the reading itself, at line n.
+// The entry of the error list about the reading itself, at line n, ahead of the checks' findings.
 void ReportReading(std::int64_t n, const std::string& description) {
-  ReportError(Format("%8lld", static_cast<long long>(n)) + kReadKind + description,
-              edbs::NativePathToText(g_fileName));
-}
-
-// Rejoins a line that the 2000-character pieces split, up to the longest line kept.
-void AppendPiece(LineTable& table, const std::string& piece, std::int64_t n) {
-  std::string& text = table.back().text;
-  if (text.size() >= kMaxLineLength) return;
-  const std::size_t room = kMaxLineLength - text.size();
-  text.append(piece, 0, std::min(room, piece.size()));
-  if (piece.size() >= room) {
-    ReportReading(n, Format(CP("Zeile länger als %lld Zeichen: Der Rest der Zeile wurde nicht gelesen!"),
-                            static_cast<long long>(kMaxLineLength)));
-  }
+  g_errorList.AddGiven(Format("%8lld", static_cast<long long>(n)) + kReadKind + description,
+                       edbs::NativePathToText(g_fileName), ErrorPlace::kFirst);
 }
 
 // How the reading ended, when it was not stopped by the user: the reader tells a read error and
@@ -150,39 +140,6 @@ LoadEnd ReadingEnd(const CLineReader& reader, bool sizeKnown) {
   if (reader.OverLimit()) return sizeKnown ? LoadEnd::kGrew : LoadEnd::kTooLong;
   if (sizeKnown && !reader.EndedByCtrlZ() && reader.BytesRead() < g_fileSize) return LoadEnd::kShrank;
   return LoadEnd::kComplete;
-}
-
-// Step 9: the file into the line table, with the read bar growing by the characters read.
-LineTable ReadLines(CLineReader& reader, edbs::Canvas& dc, bool sizeKnown) {
-  LineTable table;
-  ProgressBar bar(dc, 102, 112);
-  std::int64_t n = 0, total = 0, threshold = 0;
-  const std::int64_t size = g_fileSize > 0 ? g_fileSize : 1;
-  bool cancelled = false;
-  std::string piece;
-  while (!cancelled && reader.NextPiece(piece)) {
-    // The further pieces of a line longer than 2000 characters stand in the same line.
-    if (!reader.ContinuesLine()) ++n;
-    // The piece as read, its line feed included, plus one.
-    total += static_cast<std::int64_t>(piece.size()) + (reader.EndedByLineFeed() ? 1 : 0) + 1;
-    if (total > threshold) {
-      threshold += g_fileSize / 100;
-      cancelled = bar.Fill((31 * total / size + 6) * 20);
-    }
-    if (IsEdbsLine(piece)) {
-      table.push_back({piece, static_cast<std::int32_t>(n), 0, 0, 0});
-    } else if (!piece.empty()) {
-      if (table.empty()) {
-        table.push_back({piece, static_cast<std::int32_t>(n), kBitNoEdbsStart, 0, 0});
-      } else {
-        AppendPiece(table, piece, n);
-      }
-    }
-  }
-  g_loadEnd = cancelled ? LoadEnd::kCancelled : ReadingEnd(reader, sizeKnown);
-  reader.Close();
-  g_lineCount = n;
-  return table;
 }
 
 // The message of a load that did not read the whole file, or nothing for a complete one.
@@ -210,12 +167,6 @@ std::string ReadingEndMessage(std::int64_t lineCount, std::int64_t bytesRead) {
   return {};
 }
 
-void PadTo(LineTable& table, std::size_t width) {
-  for (LineEntry& e : table) {
-    if (e.text.size() < width) e.text.resize(width, ' ');
-  }
-}
-
 int FreeFileSlot() {
   for (int k = 0; k < kLoadedFileSlots; ++k) {
     if (g_loadedFiles[k].empty()) return k;
@@ -232,81 +183,170 @@ int RegisterFile() {
   return k;
 }
 
-void AddOne(std::string text, const LineEntry& start, int completingLine, int fileIndex) {
-  const int r = g_store.AddRecord(std::move(text), start.lineNumber, start.opKeyIndex, start.infoNameIndex,
-                                  fileIndex, start.checkFlags);
-  if (r < 0) {
-    g_aggregateCount += -static_cast<std::int64_t>(r);
-  } else if (r > 0) {
-    ++g_checkCounts[13];
-    ReportError(FormatAnalysisMessage(completingLine, r), g_parseText);
-  }
-}
-
-// A continuation chain being joined: its text so far, its first entry and how many lines it has.
-struct OpenChain {
-  bool open = false;
-  std::string text;
-  std::size_t start = 0;
-  int lines = 0;
+// What the joining keeps of the line a record starts with.
+struct RecordStart {
+  std::int32_t lineNumber = 0;
+  std::uint16_t checkFlags = 0;
+  std::uint8_t opKeyIndex = 0;
+  std::uint8_t infoNameIndex = 0;
+  explicit RecordStart(const LineEntry& e)
+      : lineNumber(e.lineNumber), checkFlags(e.checkFlags), opKeyIndex(e.opKeyIndex), infoNameIndex(e.infoNameIndex) {}
+  RecordStart() = default;
 };
 
-// A chain that gets no end line is dropped; the analysis row reports it where it happens.
-void DropChain(OpenChain& chain, const LineTable& table) {
-  if (!chain.open) return;
-  ++g_checkCounts[13];
-  ReportError(FormatDroppedChainMessage(table[chain.start].lineNumber, chain.lines), chain.text);
-  chain.open = false;
-  chain.text.clear();
-}
+// Steps 9 to 13 in one pass over the file: each line is checked and joined as soon as the next
+// line begins (or the file ends), while it is at hand; its text goes into the arena once and a
+// record of a single line keeps it there. Only the read bar grows while the pass runs: the
+// analysis bar is drawn after it in the steps it would have taken.
+class CLoadPass {
+ public:
+  CLoadPass(CTextArena& arena, int fileIndex) : m_arena(arena), m_fileIndex(fileIndex) {}
 
-// Step 13: continuation chains A (F ...) E become one record; every other line is one record.
-// Stopped by the user, it keeps the records added so far, drops an open chain silently and
-// returns the message that says so.
-std::string JoinAndAddRecords(LineTable& table, edbs::Canvas& dc, int fileIndex) {
-  ProgressBar bar(dc, 392, 402);
-  const std::int64_t count = static_cast<std::int64_t>(table.size());
-  std::int64_t threshold = 0;
-  OpenChain chain;
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    const std::int64_t si = static_cast<std::int64_t>(i);
-    if (si > threshold) {
-      threshold += count / 100;
-      if (bar.Fill(120 + 620 * si / count)) {
-        g_loadEnd = LoadEnd::kCancelled;
-        const std::int32_t last = table[i - 1].lineNumber;
-        const std::string message =
-            Format(CP("Das Lesen wurde abgebrochen: Die Sätze wurden nur bis Zeile %d übernommen!"), last);
-        ReportReading(last, message);
-        return message;
+  // Step 9 with the checks and the joining of every line. Stopped by the user, it keeps what
+  // was read and joined so far; an open chain is dropped as at the end of a file.
+  void Read(CLineReader& reader, edbs::Canvas& dc, bool sizeKnown) {
+    ProgressBar bar(dc, 102, 112);
+    std::int64_t n = 0, total = 0, threshold = 0;
+    const std::int64_t size = g_fileSize > 0 ? g_fileSize : 1;
+    bool cancelled = false;
+    std::string_view piece;
+    while (!cancelled && reader.NextPiece(piece)) {
+      // The further pieces of a line longer than 2000 characters stand in the same line.
+      if (!reader.ContinuesLine()) ++n;
+      // The piece as read, its line feed included, plus one.
+      total += static_cast<std::int64_t>(piece.size()) + (reader.EndedByLineFeed() ? 1 : 0) + 1;
+      if (total > threshold) {
+        threshold += g_fileSize / 100;
+        cancelled = bar.Fill((31 * total / size + 6) * 20);
+      }
+      if (IsEdbsLine(piece)) {
+        if (m_pending) CompleteLine(false);
+        StartLine(piece, static_cast<std::int32_t>(n), 0);
+      } else if (!piece.empty()) {
+        if (!m_pending) {
+          StartLine(piece, static_cast<std::int32_t>(n), kBitNoEdbsStart);
+        } else {
+          AppendPiece(piece, n);
+        }
       }
     }
-    LineEntry& e = table[i];
-    const char marker = e.text[22];
-    if (marker == 'A' || marker == 'a' || ((marker == 'F' || marker == 'f') && !chain.open)) {
-      // A new start drops a chain still open; an F line without an open chain opens one as an A
-      // line would.
-      DropChain(chain, table);
-      chain.text = std::move(e.text);
-      chain.start = i;
-      chain.lines = 1;
-      chain.open = true;
-    } else if (marker == 'F' || marker == 'f') {
-      chain.text.append(e.text, kHeaderWidth, std::string::npos);
-      ++chain.lines;
-    } else if ((marker == 'E' || marker == 'e') && chain.open) {
-      chain.text.append(e.text, kHeaderWidth, std::string::npos);
-      chain.open = false;
-      AddOne(std::move(chain.text), table[chain.start], e.lineNumber, fileIndex);
-      chain.text.clear();
-    } else {
-      // Any other line, and an E line without an open chain, stands alone; an open chain is dropped.
-      DropChain(chain, table);
-      AddOne(std::move(e.text), e, e.lineNumber, fileIndex);
+    if (m_pending) CompleteLine(true);
+    g_loadEnd = cancelled ? LoadEnd::kCancelled : ReadingEnd(reader, sizeKnown);
+    reader.Close();
+    g_lineCount = n;
+  }
+
+  // After the reading: a chain still open is dropped; the checks' marks are drawn.
+  void FinishChecks(edbs::Canvas& dc) {
+    DropChain();
+    m_checks.Finish(dc);
+  }
+
+  std::int64_t Lines() const { return m_lines; }
+
+ private:
+  // Rejoins a line that the 2000-character pieces split, up to the longest line kept.
+  void AppendPiece(std::string_view piece, std::int64_t n) {
+    const std::size_t have = m_arena.Current().size();
+    if (have >= kMaxLineLength) return;
+    const std::size_t room = kMaxLineLength - have;
+    m_arena.Append(piece.substr(0, room));
+    if (piece.size() >= room) {
+      ReportReading(n, Format(CP("Zeile länger als %lld Zeichen: Der Rest der Zeile wurde nicht gelesen!"),
+                              static_cast<long long>(kMaxLineLength)));
     }
   }
-  DropChain(chain, table);
-  return {};
+
+  void StartLine(std::string_view piece, std::int32_t lineNumber, std::uint16_t checkFlags) {
+    m_line = LineEntry();
+    m_line.lineNumber = lineNumber;
+    m_line.checkFlags = checkFlags;
+    m_arena.Begin();
+    m_arena.Append(piece);
+    m_pending = true;
+  }
+
+  // The line is complete: padded with blanks to 44 characters (steps 10 and 11), checked and joined.
+  void CompleteLine(bool last) {
+    m_pending = false;
+    const std::size_t length = m_arena.Current().size();
+    if (length < 44) m_arena.AppendFill(44 - length, ' ');
+    m_line.chars = m_arena.Finish().data();
+    m_line.length = length;
+    ++m_lines;
+    m_checks.Check(m_line, last);
+    Join(m_line);
+  }
+
+  // Step 13: continuation chains A (F ...) E become one record; every other line is one record.
+  void Join(const LineEntry& e) {
+    const std::string_view text = e.Text();
+    const char marker = text[22];
+    if (marker == 'A' || marker == 'a' || ((marker == 'F' || marker == 'f') && !m_chainOpen)) {
+      // A new start drops a chain still open; an F line without an open chain opens one as an A
+      // line would.
+      DropChain();
+      m_chain.assign(text);
+      m_chainStart = RecordStart(e);
+      m_chainLines = 1;
+      m_chainOpen = true;
+    } else if (marker == 'F' || marker == 'f') {
+      m_chain.append(text.substr(kHeaderWidth));
+      ++m_chainLines;
+    } else if ((marker == 'E' || marker == 'e') && m_chainOpen) {
+      m_chain.append(text.substr(kHeaderWidth));
+      m_chainOpen = false;
+      Add(m_arena.Add(m_chain), m_chainStart, e.lineNumber);
+    } else {
+      // Any other line, and an E line without an open chain, stands alone; an open chain is dropped.
+      DropChain();
+      Add(text, RecordStart(e), e.lineNumber);
+    }
+  }
+
+  void Add(std::string_view text, const RecordStart& start, int completingLine) {
+    const int r = g_store.AddRecordInArena(text, start.lineNumber, start.opKeyIndex, start.infoNameIndex,
+                                           m_fileIndex, start.checkFlags);
+    if (r < 0) {
+      g_aggregateCount += -static_cast<std::int64_t>(r);
+    } else if (r > 0) {
+      ++g_checkCounts[13];
+      g_errorList.Add({text, completingLine, r, FindingKind::kAnalysis});
+    }
+  }
+
+  // A chain that gets no end line is dropped; the analysis row reports it where it happens, with
+  // the text joined so far.
+  void DropChain() {
+    if (!m_chainOpen) return;
+    m_chainOpen = false;
+    ++g_checkCounts[13];
+    g_errorList.Add({m_arena.Add(m_chain), m_chainStart.lineNumber, m_chainLines, FindingKind::kDroppedChain});
+  }
+
+  CTextArena& m_arena;
+  const int m_fileIndex;
+  CLineChecks m_checks;
+  LineEntry m_line;  // the line being read, open in the arena while m_pending
+  bool m_pending = false;
+  std::int64_t m_lines = 0;
+  // The continuation chain being joined, copied into the arena when it ends.
+  std::string m_chain;
+  RecordStart m_chainStart;
+  int m_chainLines = 0;
+  bool m_chainOpen = false;
+};
+
+// The analysis bar in the steps of the joining (a hundredth of the lines each).
+void DrawAnalysisBar(edbs::Canvas& dc, std::int64_t count) {
+  ProgressBar bar(dc, 392, 402);
+  std::int64_t threshold = 0;
+  for (std::int64_t i = 0; i < count; ++i) {
+    if (i > threshold) {
+      threshold += count / 100;
+      bar.Fill(120 + 620 * i / count);
+    }
+  }
 }
 
 // The bytes LoadFromBuffer reads instead of g_fileName; nullptr for a file.
@@ -464,24 +504,24 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   }
   ClearErrorList();
 
-  LineTable table = ReadLines(reader, dc, sizeKnown);
-  dc.TextOut(120, 115, LinesReadText());
-  std::string stopMessage = ReadingEndMessage(g_lineCount, reader.BytesRead());
-  if (!stopMessage.empty()) ReportReading(g_lineCount, stopMessage);
-
-  PadTo(table, 8);
-  RunLengthChecks(table, dc);
-  PadTo(table, 44);
-  RunContentChecks(table, dc);
-
+  // The lines, the joined chains and the records' part tables of this load lie in one arena,
+  // which the store and the error list share.
+  auto arena = std::make_shared<CTextArena>();
+  g_errorList.KeepTexts(arena);
+  g_store.UseArena(arena);
+  // Room for the records of a delivery of the usual line lengths; more can follow.
+  g_store.ReserveRecords(static_cast<std::size_t>(std::max<std::int64_t>(g_fileSize, 0) / 100 + 64));
   const int fileIndex = RegisterFile();
   g_aggregateCount = 0;
-  g_edbsLineCount = static_cast<std::int64_t>(table.size());
   g_checkCounts[13] = 0;
-  if (std::string cancelled = JoinAndAddRecords(table, dc, fileIndex); !cancelled.empty()) {
-    stopMessage = std::move(cancelled);
-  }
-  table.clear();
+  CLoadPass pass(*arena, fileIndex);
+  pass.Read(reader, dc, sizeKnown);
+  dc.TextOut(120, 115, LinesReadText());
+  const std::string stopMessage = ReadingEndMessage(g_lineCount, reader.BytesRead());
+  if (!stopMessage.empty()) ReportReading(g_lineCount, stopMessage);
+  pass.FinishChecks(dc);
+  g_edbsLineCount = pass.Lines();
+  DrawAnalysisBar(dc, pass.Lines());
 
   DrawCheckResult(dc, kCheckRowY[13], g_checkCounts[13]);
   dc.TextOut(120, 405, RecordsParsedText());

@@ -1,17 +1,21 @@
 #include "load/line_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
-constexpr std::size_t kBufferSize = 1 << 20;
-constexpr int kCtrlZ = 0x1A;
+constexpr char kCtrlZ = 0x1A;
+// A piece ends at a line feed, or after kMaxPiece characters; whether a line feed follows those
+// (directly or behind a CR) shows within two more bytes.
+constexpr std::size_t kWindow = CLineReader::kMaxPiece + 2;
 }  // namespace
+
+CLineReader::CLineReader(std::size_t blockSize) : m_blockSize(std::max(blockSize, 2 * kWindow)) {}
 
 CLineReader::~CLineReader() { Close(); }
 
 void CLineReader::Reset() {
   m_pos = m_end = 0;
-  m_atEnd = false;
-  m_peeked = -2;
-  m_rawBack = -2;
   m_midLine = m_continues = m_lineFeed = false;
   m_bytesRead = 0;
   m_failed = m_overLimit = m_ctrlZ = false;
@@ -22,9 +26,10 @@ bool CLineReader::Open(const std::string& path) {
   m_file = std::fopen(path.c_str(), "rb");
   if (m_file == nullptr) return false;
   m_ownsFile = true;
-  m_fromMemory = false;
-  m_buffer.resize(kBufferSize);
+  m_buffer.resize(m_blockSize);
+  m_data = m_buffer.data();
   Reset();
+  m_atEnd = false;
   return true;
 }
 
@@ -32,17 +37,24 @@ void CLineReader::OpenStream(std::FILE* stream) {
   Close();
   m_file = stream;
   m_ownsFile = false;
-  m_fromMemory = false;
-  m_buffer.resize(kBufferSize);
+  m_buffer.resize(m_blockSize);
+  m_data = m_buffer.data();
   Reset();
+  m_atEnd = stream == nullptr;
 }
 
 void CLineReader::OpenBuffer(std::string_view bytes) {
   Close();
-  m_fromMemory = true;
-  m_memory = bytes;
-  m_buffer.clear();
   Reset();
+  m_data = bytes.data();
+  m_end = bytes.size();
+  m_bytesRead = static_cast<std::int64_t>(bytes.size());
+  // Text mode: a Ctrl-Z ends the file.
+  if (const void* z = std::memchr(m_data, kCtrlZ, m_end)) {
+    m_end = static_cast<std::size_t>(static_cast<const char*>(z) - m_data);
+    m_ctrlZ = true;
+  }
+  m_atEnd = true;
 }
 
 void CLineReader::Close() {
@@ -52,105 +64,81 @@ void CLineReader::Close() {
 }
 
 bool CLineReader::Refill() {
-  if (m_atEnd) return false;
-  if (m_fromMemory) {  // the whole buffer is one block
-    m_data = m_memory.data();
-    m_end = m_memory.size();
-    m_memory = {};
-    m_fromMemory = false;
-    m_bytesRead += static_cast<std::int64_t>(m_end);
-    m_pos = 0;
-    if (m_end == 0) m_atEnd = true;
-    return m_end != 0;
-  }
-  return RefillFromFile();
-}
-
-// A read error ends the reading as the end of the file does, but is told apart from it: the bytes
-// read before it are still handed out. At the byte limit one more byte is asked for, to tell a
-// file that goes on from one that ends there.
-bool CLineReader::RefillFromFile() {
-  if (m_file == nullptr) return false;
-  std::size_t want = m_buffer.size();
-  if (m_limit >= 0) {
-    const std::int64_t left = m_limit - m_bytesRead;
-    if (left <= 0) {
-      m_atEnd = true;
-      m_overLimit = std::fgetc(m_file) != EOF;
-      m_failed = !m_overLimit && std::ferror(m_file) != 0;
-      return false;
-    }
-    if (static_cast<std::uint64_t>(left) < want) want = static_cast<std::size_t>(left);
-  }
-  m_data = m_buffer.data();
-  m_end = std::fread(m_buffer.data(), 1, want, m_file);
-  m_bytesRead += static_cast<std::int64_t>(m_end);
+  if (m_atEnd || m_file == nullptr) return false;
+  // The unread bytes (less than a piece) move to the front, the block fills behind them.
+  const std::size_t rest = m_end - m_pos;
+  std::memmove(m_buffer.data(), m_buffer.data() + m_pos, rest);
   m_pos = 0;
-  if (std::ferror(m_file) != 0) {
+  m_end = rest;
+  char* fresh = m_buffer.data() + m_end;
+  std::size_t room = m_buffer.size() - m_end;
+  if (m_limit >= 0) room = static_cast<std::size_t>(std::min<std::int64_t>(room, m_limit - m_bytesRead));
+  if (room == 0) {
+    CheckBehindLimit();
+    return false;
+  }
+  std::size_t got = std::fread(fresh, 1, room, m_file);
+  m_bytesRead += static_cast<std::int64_t>(got);
+  // A short read is the end of the file or an error, which must not pass for the end.
+  if (got < room && std::ferror(m_file) != 0) {
     m_failed = true;
     m_atEnd = true;
   }
-  if (m_end == 0) m_atEnd = true;
-  return m_end != 0;
-}
-
-int CLineReader::RawGet() {
-  if (m_pos == m_end && !Refill()) return EOF;
-  const int c = static_cast<unsigned char>(m_data[m_pos++]);
-  if (c == kCtrlZ) {  // text mode: Ctrl-Z ends the file
-    m_atEnd = true;
+  if (const void* z = std::memchr(fresh, kCtrlZ, got)) {
+    got = static_cast<std::size_t>(static_cast<const char*>(z) - fresh);
     m_ctrlZ = true;
-    m_pos = m_end = 0;
-    return EOF;
+    m_atEnd = true;
   }
-  return c;
+  if (got == 0) m_atEnd = true;
+  m_end += got;
+  return got > 0;
 }
 
-int CLineReader::Get() {
-  if (m_peeked != -2) {
-    const int c = m_peeked;
-    m_peeked = -2;
-    return c;
+void CLineReader::CheckBehindLimit() {
+  m_atEnd = true;
+  if (std::fgetc(m_file) != EOF) {
+    m_overLimit = true;
+  } else if (std::ferror(m_file) != 0) {
+    m_failed = true;
   }
-  int c;
-  if (m_rawBack != -2) {
-    c = m_rawBack;
-    m_rawBack = -2;
-  } else {
-    c = RawGet();
-  }
-  if (c == '\r') {
-    const int next = RawGet();
-    if (next == '\n') return '\n';
-    m_rawBack = next;  // a lone CR stays a character; what follows is read on its own
-  }
-  return c;
 }
 
-int CLineReader::Peek() {
-  if (m_peeked == -2) m_peeked = Get();
-  return m_peeked;
-}
-
-bool CLineReader::NextPiece(std::string& piece) {
-  piece.clear();
+bool CLineReader::NextPiece(std::string_view& piece) {
   m_continues = m_midLine;
   m_lineFeed = false;
   m_midLine = false;
-  while (piece.size() < kMaxPiece) {
-    const int c = Get();
-    if (c == EOF) return !piece.empty();
-    if (c == '\n') {
-      m_lineFeed = true;
+  for (;;) {
+    const char* start = m_data + m_pos;
+    const std::size_t window = std::min(m_end - m_pos, kWindow);
+    if (const void* found = std::memchr(start, '\n', window)) {
+      const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(found) - start);
+      // CR LF ends a line like LF; a CR elsewhere is a character.
+      const std::size_t chars = length > 0 && start[length - 1] == '\r' ? length - 1 : length;
+      if (chars <= kMaxPiece) {
+        piece = {start, chars};
+        m_pos += length + 1;
+        m_lineFeed = true;
+        return true;
+      }
+      piece = {start, kMaxPiece};
+      m_pos += kMaxPiece;
+      m_midLine = true;
       return true;
     }
-    piece.push_back(static_cast<char>(c));
+    if (window == kWindow) {  // a longer line: its first piece
+      piece = {start, kMaxPiece};
+      m_pos += kMaxPiece;
+      m_midLine = true;
+      return true;
+    }
+    if (Refill()) continue;
+    // The end of the file: what is left has no line feed.
+    start = m_data + m_pos;
+    const std::size_t left = m_end - m_pos;
+    if (left == 0) return false;
+    piece = {start, std::min(left, kMaxPiece)};
+    m_pos += piece.size();
+    m_midLine = left > kMaxPiece;
+    return true;
   }
-  if (Peek() == '\n') {
-    Get();
-    m_lineFeed = true;
-  } else {
-    m_midLine = true;
-  }
-  return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Reads a file in pieces of at most 2000 characters with the line semantics of a Windows text-mode
 // read on every platform: CR LF ends a line like LF, a Ctrl-Z ends the file, NUL is a character.
+// It scans blocks of the file for line ends instead of reading character by character, and hands
+// out each piece where it lies in its block.
 
 #include <cstdint>
 #include <cstdio>
@@ -11,8 +13,10 @@
 class CLineReader {
  public:
   static constexpr std::size_t kMaxPiece = 2000;
+  static constexpr std::size_t kDefaultBlock = std::size_t{1} << 20;
 
-  CLineReader() = default;
+  // blockSize: the bytes read from the file at a time (tests use small blocks).
+  explicit CLineReader(std::size_t blockSize = kDefaultBlock);
   ~CLineReader();
   CLineReader(const CLineReader&) = delete;
   CLineReader& operator=(const CLineReader&) = delete;
@@ -25,9 +29,10 @@ class CLineReader {
   void Close();
   // Reads no more than `bytes` bytes of a file or stream; OverLimit() tells whether more were there.
   void SetByteLimit(std::int64_t bytes) { m_limit = bytes; }
-  // The next piece without its line end; false at the end of the file. A line of exactly 2000
-  // characters and its line end is one piece; only longer lines arrive as several pieces.
-  bool NextPiece(std::string& piece);
+  // The next piece without its line end; false at the end of the file. The piece stays valid
+  // until the next call. A line of exactly 2000 characters and its line end is one piece; only
+  // longer lines arrive as several pieces.
+  bool NextPiece(std::string_view& piece);
   // Whether the last piece continues the line of the piece before it (a further piece of a line
   // longer than 2000 characters), so that it starts no line of its own.
   bool ContinuesLine() const { return m_continues; }
@@ -39,33 +44,27 @@ class CLineReader {
   bool Failed() const { return m_failed; }
   bool OverLimit() const { return m_overLimit; }
   bool EndedByCtrlZ() const { return m_ctrlZ; }
-  // The bytes taken from the file or stream so far.
+  // The bytes taken from the file, stream or buffer so far.
   std::int64_t BytesRead() const { return m_bytesRead; }
 
  private:
-  int Get();   // next character after the text-mode translation, or EOF
-  int Peek();  // the same without consuming it
-  int RawGet();
+  // Reads more of the file behind the unread bytes; false when nothing more comes.
   bool Refill();
-  bool RefillFromFile();
+  // At the byte limit: whether the file has more bytes behind it.
+  void CheckBehindLimit();
   void Reset();
 
+  std::size_t m_blockSize;
   std::FILE* m_file = nullptr;
   bool m_ownsFile = false;
-  std::string_view m_memory;  // the bytes of OpenBuffer, handed out by the first Refill
-  bool m_fromMemory = false;
   std::vector<char> m_buffer;
-  const char* m_data = nullptr;  // the block being read: m_buffer or the memory
+  const char* m_data = nullptr;  // the bytes being read: m_buffer, or the memory of OpenBuffer
   std::size_t m_pos = 0, m_end = 0;
-  bool m_atEnd = false;
-  int m_peeked = -2;   // a translated character read ahead; -2: none
-  int m_rawBack = -2;  // a raw character read ahead after a lone CR; -2: none
+  bool m_atEnd = true;       // nothing more to read behind m_end (end of file or a Ctrl-Z)
   bool m_midLine = false;    // the last piece stopped at the piece limit inside a line
   bool m_continues = false;
   bool m_lineFeed = false;
-  std::int64_t m_limit = -1;  // -1: none
+  std::int64_t m_limit = -1;  // -1: no limit
   std::int64_t m_bytesRead = 0;
-  bool m_failed = false;
-  bool m_overLimit = false;
-  bool m_ctrlZ = false;
+  bool m_failed = false, m_overLimit = false, m_ctrlZ = false;
 };

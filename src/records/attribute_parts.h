@@ -12,6 +12,7 @@
 class CUlta0000Part : public CEdbsPart {
  public:
   static constexpr std::size_t kWidth = 13;
+  static constexpr std::size_t Width(int /*type*/) { return kWidth; }
 
   // error: 0, or 112 when fewer than 13 characters remain; nothing is read then.
   explicit CUlta0000Part(int& error);
@@ -33,6 +34,7 @@ class CUlta0000Part : public CEdbsPart {
 class CUlta1000Part : public CEdbsPart {
  public:
   static constexpr std::size_t kWidth = 11;
+  static constexpr std::size_t Width(int /*type*/) { return kWidth; }
 
   // error: 0, or 113 when fewer than 11 characters remain; nothing is read then.
   explicit CUlta1000Part(int& error);

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::size_t kWidth = 40;
+constexpr std::size_t kWidth = CBegrenzungPart::Width(kPtIbenkrt);
 
 std::string Corner(const Field<8>& head, const Field<12>& tail) {
   std::string field(head.View());

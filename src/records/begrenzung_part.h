@@ -9,6 +9,8 @@ class CBegrenzungPart : public CEdbsPart {
  public:
   // error: 0, or 128 when fewer than 40 characters remain.
   explicit CBegrenzungPart(int& error);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 40; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

@@ -10,15 +10,8 @@ std::string g_parseText;
 std::int32_t g_parsePos = 0;
 CDetailTable DetailTable;
 
-bool ParseHasRoom(std::size_t width) {
-  if (g_parsePos < 0) return false;
-  return g_parseText.size() >= static_cast<std::size_t>(g_parsePos) + width;
-}
+const std::string_view* g_parseSource = nullptr;
 
-std::string_view ParseView(std::size_t offset, std::size_t width) {
-  return Mid(g_parseText, static_cast<long long>(g_parsePos) + static_cast<long long>(offset),
-             static_cast<long long>(width));
-}
 
 void CDetailTable::Set(int row, std::string_view tag, std::string_view label, std::string_view value) {
   m_tag[row] = tag;
@@ -78,6 +71,7 @@ double TextToDouble(std::string_view text) {
   }
   return negative ? -value : value;
 }
+
 
 std::string_view Left(std::string_view text, long long count) { return Mid(text, 0, count); }
 

@@ -56,6 +56,33 @@ enum PartTypeCode : int {
 extern std::string g_parseText;
 extern std::int32_t g_parsePos;
 
+// The text the part classes read: g_parseText, unless a CParseCursor points them at another text.
+extern const std::string_view* g_parseSource;
+inline std::string_view ParseText() { return g_parseSource != nullptr ? *g_parseSource : std::string_view(g_parseText); }
+
+// Points the parse cursor at `text` from `pos` on while it lives, and gives the cursor back as it
+// was afterwards. The store parses a record and reads a part in place with it, where the record
+// text lies, instead of copying the text into g_parseText.
+class CParseCursor {
+ public:
+  CParseCursor(std::string_view text, std::int32_t pos)
+      : m_text(text), m_savedSource(g_parseSource), m_savedPos(g_parsePos) {
+    g_parseSource = &m_text;
+    g_parsePos = pos;
+  }
+  ~CParseCursor() {
+    g_parseSource = m_savedSource;
+    g_parsePos = m_savedPos;
+  }
+  CParseCursor(const CParseCursor&) = delete;
+  CParseCursor& operator=(const CParseCursor&) = delete;
+
+ private:
+  std::string_view m_text;
+  const std::string_view* m_savedSource;
+  std::int32_t m_savedPos;
+};
+
 class CEdbsPart {
  public:
   explicit CEdbsPart(int type) : m_type(type) {}
@@ -66,10 +93,12 @@ class CEdbsPart {
   const std::int32_t m_type;
 };
 
-// True when g_parseText holds at least `width` characters from g_parsePos on.
-bool ParseHasRoom(std::size_t width);
+// True when the parse text holds at least `width` characters from g_parsePos on.
+inline bool ParseHasRoom(std::size_t width) {
+  return g_parsePos >= 0 && ParseText().size() >= static_cast<std::size_t>(g_parsePos) + width;
+}
 // The `width` characters at g_parsePos + offset (fewer when the text ends earlier).
-std::string_view ParseView(std::size_t offset, std::size_t width);
+inline std::string_view ParseView(std::size_t offset, std::size_t width);
 
 // A fixed-width text field: exactly the characters read, or empty when nothing was read.
 // NUL bytes are ordinary characters here.
@@ -79,7 +108,16 @@ class Field {
 
  public:
   // Copies N characters from the parse cursor at `offset` (the caller has checked the room).
-  void ReadAt(std::size_t offset) { Assign(ParseView(offset, N)); }
+  void ReadAt(std::size_t offset) {
+    const std::string_view text = ParseText();
+    const std::size_t at = static_cast<std::size_t>(g_parsePos) + offset;
+    if (g_parsePos >= 0 && at <= text.size() && text.size() - at >= N) {
+      for (std::size_t i = 0; i < N; ++i) m_chars[i] = text[at + i];
+      m_len = static_cast<std::uint8_t>(N);
+      return;
+    }
+    Assign(ParseView(offset, N));
+  }
   void Assign(std::string_view text) {
     m_len = static_cast<std::uint8_t>(text.size() < N ? text.size() : N);
     for (std::size_t i = 0; i < m_len; ++i) m_chars[i] = text[i];
@@ -89,7 +127,7 @@ class Field {
   std::size_t size() const { return m_len; }
   bool empty() const { return m_len == 0; }
   // The character at i, or NUL beyond the field.
-  char At(std::size_t i) const { return i < m_len ? m_chars[i] : '\0'; }
+  char At(std::size_t i) const { return i < m_len && i < N ? m_chars[i] : '\0'; }
 
  private:
   std::array<char, N> m_chars{};
@@ -126,6 +164,15 @@ double TextToDouble(std::string_view text);
 // zero count gives an empty text.
 std::string_view Left(std::string_view text, long long count);
 std::string_view Mid(std::string_view text, long long pos, long long count);
+
+inline std::string_view ParseView(std::size_t offset, std::size_t width) {
+  // Mid's rules, here where every part reads its fields.
+  const std::string_view text = ParseText();
+  const long long pos = static_cast<long long>(g_parsePos) + static_cast<long long>(offset);
+  const std::size_t p = pos < 0 ? 0 : static_cast<std::size_t>(pos);
+  if (width == 0 || p >= text.size()) return {};
+  return {text.data() + p, width < text.size() - p ? width : text.size() - p};
+}
 // printf into a std::string.
 #if defined(__GNUC__)
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -38,6 +38,12 @@ void MakeUpperCase(std::string& text) {
   for (char& c : text) c = static_cast<char>(FoldUpper(static_cast<unsigned char>(c)));
 }
 
+const std::array<unsigned char, 256> kUpperCaseOf = [] {
+  std::array<unsigned char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = FoldUpper(static_cast<unsigned char>(c));
+  return table;
+}();
+
 void ResetFilterValues() {
   g_filterArgCount = 0;
   for (auto& s : g_filterFrom) s.clear();

@@ -22,6 +22,17 @@ int FilterArgCount();
 
 // Upper case of ASCII and the Windows-1252 letters, in place (the case-insensitive text criterion).
 void MakeUpperCase(std::string& text);
+// Upper case of every Windows-1252 character, as MakeUpperCase makes it.
+extern const std::array<unsigned char, 256> kUpperCaseOf;
+// Whether `text` in upper case (as MakeUpperCase makes it) begins with `upperPrefix`, without
+// converting a copy of the text: the case-insensitive text criterion asks it of every part.
+inline bool StartsWithInUpperCase(std::string_view text, std::string_view upperPrefix) {
+  if (text.size() < upperPrefix.size()) return false;
+  for (std::size_t i = 0; i < upperPrefix.size(); ++i) {
+    if (kUpperCaseOf[static_cast<unsigned char>(text[i])] != static_cast<unsigned char>(upperPrefix[i])) return false;
+  }
+  return true;
+}
 
 // Empties the argument list and the coordinate window.
 void ResetFilterValues();

@@ -72,11 +72,13 @@ std::vector<std::string_view> GeometryKindLines() {
 
 std::vector<std::string_view> InfoKindLines() { return {std::begin(kInfoKinds), std::end(kInfoKinds)}; }
 
-std::string GeometryKindText(std::string_view kind) {
+std::string GeometryKindText(std::string_view kind) { return std::string(GeometryKindName(kind)); }
+
+std::string_view GeometryKindName(std::string_view kind) {
   for (const auto& [code, text] : kGeometryKinds) {
-    if (kind == code) return std::string(text);
+    if (kind == code) return text;
   }
-  return std::string(kind);
+  return kind;
 }
 
 std::string SplineKindText(char c) {

@@ -21,6 +21,8 @@ inline constexpr std::string_view kNone = "  ";            // no geometry of its
 // Shown text of a kind of geometry ("Art der Geometrie"): the known two-character codes get
 // their name, anything else is shown as read.
 std::string GeometryKindText(std::string_view kind);
+// The same as a view: of the name, or of `kind` itself.
+std::string_view GeometryKindName(std::string_view kind);
 // Shown text of a kind of spline, chosen by its one character; unknown characters as read.
 std::string SplineKindText(char c);
 

@@ -5,17 +5,15 @@
 
 namespace {
 
-constexpr std::size_t kUlob1100Width = 29;
-constexpr std::size_t kUlo11AlkWidth = 23;
-constexpr std::size_t kUlob1110Width = 9;
+constexpr std::size_t kUlob1110Width = CUlob1110Part::Width(kPtUlob1110);
 
 // Whether the line's end points are real or the line only continues across a split.
-std::string SplitText(std::string_view split) {
+std::string_view SplitText(std::string_view split) {
   if (split == "0") return "0 (Linie echt)";
   if (split == "1") return "1 (Anfangspunkt der Linie unecht)";
   if (split == "2") return "2 (Endpunkt der Linie unecht)";
   if (split == "3") return "3 (Linie unecht)";
-  return std::string(split);
+  return split;
 }
 
 }  // namespace
@@ -24,7 +22,7 @@ std::string SplitText(std::string_view split) {
 
 CUlob1100Part::CUlob1100Part(int& error, int type) : CEdbsPart(type) {
   error = 0;
-  const std::size_t width = HasPartNumbers() ? kUlob1100Width : kUlo11AlkWidth;
+  const std::size_t width = Width(type);
   if (!ParseHasRoom(width)) {
     error = 100 + m_type;
     return;
@@ -54,8 +52,11 @@ int CUlob1100Part::FillDetail() const {
     DetailTable.Set(6, "DLOB1106", "Objektteilnummer links:", m_partNumberLeft.View());
     row = 7;
   }
-  DetailTable.Set(row, Format("DLOB%04d", 1100 + row), "Linienteilung rechts:", SplitText(m_splitRight.View()));
-  DetailTable.Set(row + 1, Format("DLOB%04d", 1101 + row), "Linienteilung links:", SplitText(m_splitLeft.View()));
+  // The tags count on with the rows: DLOB1105 and DLOB1106 for ULO11ALK, DLOB1107 and DLOB1108 else.
+  static constexpr std::string_view kSplitTags[] = {"DLOB1105", "DLOB1106", "DLOB1107", "DLOB1108"};
+  const std::size_t tag = HasPartNumbers() ? 2 : 0;
+  DetailTable.Set(row, kSplitTags[tag], "Linienteilung rechts:", SplitText(m_splitRight.View()));
+  DetailTable.Set(row + 1, kSplitTags[tag + 1], "Linienteilung links:", SplitText(m_splitLeft.View()));
   return row + 1;
 }
 

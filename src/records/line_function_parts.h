@@ -13,6 +13,8 @@ class CUlob1100Part : public CEdbsPart {
   // type 2 (ULOB1100, 29 characters) or 8 (ULO11ALK, 23 characters, without the part numbers).
   // error: 0, or 100 + type when fewer characters remain than the variant needs.
   CUlob1100Part(int& error, int type);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int type) { return type == kPtUlob1100 ? 29 : 23; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;
@@ -38,6 +40,8 @@ class CUlob1110Part : public CEdbsPart {
  public:
   // error: 0, or 103 when fewer than 9 characters remain.
   explicit CUlob1110Part(int& error);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 9; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

@@ -16,11 +16,13 @@ class CLinePointPart : public CEdbsPart {
  public:
   // 0 and the point (Rechtswert, Hochwert); 1 when the part holds no coordinates.
   int GetPoint(double& x, double& y) const;
+  // GetPoint of a stored part without building it, where it lies: `rest` is its record text from
+  // its first character on, `width` the characters its class takes; `splineKind` when the field may
+  // hold the kind of spline instead (ULOB1200). The graphic asks this of millions of points.
+  static int PointInPlace(std::string_view rest, std::size_t width, bool splineKind, double& x, double& y);
 
   Field<8> m_pointHead;
   Field<12> m_pointTail;
-  double m_x = 0.0;  // Rechtswert
-  double m_y = 0.0;  // Hochwert
 
  protected:
   explicit CLinePointPart(int type) : CEdbsPart(type) {}
@@ -33,12 +35,22 @@ class CLinePointPart : public CEdbsPart {
   static bool AnswersPointFilter(int criterion);
 
   bool m_hasPoint = false;
+
+ private:
+  // The point is decoded when it is first asked for: most parts are read for their detail rows
+  // or list text, which show the field as it is.
+  void Decode() const;
+  mutable double m_x = 0.0;  // Rechtswert
+  mutable double m_y = 0.0;  // Hochwert
+  mutable bool m_decoded = false;
 };
 
 class CUlob0000Part : public CLinePointPart {
  public:
   // error: 0, or 100 when fewer than 21 characters remain.
   explicit CUlob0000Part(int& error);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 21; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;
@@ -52,6 +64,8 @@ class CUlob1000Part : public CLinePointPart {
  public:
   // error: 0, or 101 when fewer than 22 characters remain.
   explicit CUlob1000Part(int& error);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 22; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;
@@ -66,6 +80,8 @@ class CUlob1200Part : public CLinePointPart {
  public:
   // error: 0, or 104 when fewer than 20 characters remain.
   explicit CUlob1200Part(int& error);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 20; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

@@ -4,14 +4,9 @@
 #include "store/keyword_tables.h"
 #include "platform/cp1252_literal.h"
 
-namespace {
-constexpr std::size_t kUlob2000Width = 26;
-constexpr std::size_t kUlo20AlkWidth = 23;
-}  // namespace
-
 CUlob2000Part::CUlob2000Part(int& error, int type) : CEdbsPart(type) {
   error = 0;
-  const std::size_t width = IsFullVariant() ? kUlob2000Width : kUlo20AlkWidth;
+  const std::size_t width = Width(type);
   if (!ParseHasRoom(width)) {
     error = 100 + m_type;
     return;

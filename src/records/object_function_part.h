@@ -12,6 +12,8 @@ class CUlob2000Part : public CEdbsPart {
   // type 5 (ULOB2000, 26 characters) or 9 (ULO20ALK, 23 characters, without model type and
   // change note). error: 0, or 100 + type when fewer characters remain than the variant needs.
   CUlob2000Part(int& error, int type);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int type) { return type == kPtUlob2000 ? 26 : 23; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

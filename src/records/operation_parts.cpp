@@ -101,7 +101,7 @@ std::string CUlodre00Part::GetListText(int) const {
 CUlotexPart::CUlotexPart(int& error) : CEdbsPart(kPtUlotex) {
   error = 0;
   if (!ParseHasRoom(0)) return;  // cursor outside the record: no text
-  m_text = g_parseText.substr(static_cast<std::size_t>(g_parsePos));
+  m_text = ParseText().substr(static_cast<std::size_t>(g_parsePos));
   g_parsePos += static_cast<std::int32_t>(m_text.size());
 }
 

@@ -14,6 +14,7 @@
 class CUlovek00Part : public CEdbsPart {
  public:
   static constexpr std::size_t kWidth = 41;
+  static constexpr std::size_t Width(int /*type*/) { return kWidth; }
 
   // error: 0, or 123 when fewer than 41 characters remain; nothing is read then.
   explicit CUlovek00Part(int& error);
@@ -42,6 +43,7 @@ class CUlovek00Part : public CEdbsPart {
 class CUlodre00Part : public CEdbsPart {
  public:
   static constexpr std::size_t kWidth = 40;
+  static constexpr std::size_t Width(int /*type*/) { return kWidth; }
 
   // error: 0, or 124 when fewer than 40 characters remain; nothing is read then.
   explicit CUlodre00Part(int& error);
@@ -82,6 +84,7 @@ class CUlotexPart : public CEdbsPart {
 class CUlodatumPart : public CEdbsPart {
  public:
   static constexpr std::size_t kWidth = 14;
+  static constexpr std::size_t Width(int /*type*/) { return kWidth; }
 
   // error: 0, or 127 when fewer than 14 characters remain; nothing is read then.
   explicit CUlodatumPart(int& error);

@@ -1,9 +1,15 @@
 #pragma once
-// The aggregate grammar: turns g_parseText into the parts of a record, chosen by the record's
+// The aggregate grammar: turns the text of a record into its parts, chosen by the record's
 // operation key and information name.
 
-class CEdbsRecord;
+#include <string_view>
+#include <vector>
 
-// Fills record.m_parts from g_parseText. Returns minus the number of parts on success, or the
-// positive error code (also stored in m_parseResult); the parts built before an error stay.
-int ParseRecord(CEdbsRecord& record);
+#include "records/part_list.h"
+
+// Parses `text`, a record with the operation-key and information-name indexes given, into the
+// placements of its parts (`parts` is emptied first). Returns minus the number of parts on
+// success, or the positive error code; the parts placed before an error stay, the failing one too.
+// The parts are measured, not built: a part class that always takes the same number of characters
+// says so (Width), the others are built to see how far they read.
+int ParseRecord(std::string_view text, int opKeyIndex, int infoNameIndex, PartPlacements& parts);

@@ -1,6 +1,10 @@
 #pragma once
 // Every part class, and the one place that maps a part type code to its class.
 
+#include <concepts>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "records/attribute_parts.h"
@@ -10,6 +14,7 @@
 #include "records/object_function_part.h"
 #include "records/operation_parts.h"
 #include "records/order_header_part.h"
+#include "records/part_list.h"
 #include "records/point_record_parts.h"
 #include "records/satzanfang_part.h"
 #include "records/ulob2100_part.h"
@@ -62,6 +67,56 @@ decltype(auto) VisitPart(const CEdbsPart& p, Fn&& fn) {
   return VisitPartClass(p.m_type, [&p, &fn](auto id) -> decltype(auto) {
     using Class = typename decltype(id)::type;
     return fn(static_cast<const Class&>(p));
+  });
+}
+
+// Whether the parts of a class take the same number of characters for their type, so that the
+// parser measures them instead of building them.
+template <typename Class>
+concept FixedWidthPart = requires(int type) {
+  { Class::Width(type) } -> std::convertible_to<std::size_t>;
+};
+
+// The kind of geometry of the special information that owns the point `part` (the nearest
+// special information before it in its record), which the point needs to be read.
+std::string OwnerGeometryKind(const CPartRef& part);
+
+// The part object of a stored part, read from its record text by its class's constructor as the
+// parser's step read it.
+template <typename Class>
+Class ReadPart(const CPartRef& part) {
+  const CParseCursor cursor(part.List().Text(), static_cast<std::int32_t>(part.Offset()));
+  int error = 0;
+  if constexpr (std::is_same_v<Class, CSuchkriteriumPart>) {
+    return Class(error, part.List().InfoNameIndex());
+  } else if constexpr (std::is_same_v<Class, CUlob2100Part>) {
+    std::string link;
+    return Class(error, part.m_type, link);
+  } else if constexpr (std::is_same_v<Class, CUlob2110Part>) {
+    return Class(error, OwnerGeometryKind(part));
+  } else if constexpr (std::is_constructible_v<Class, int&>) {
+    return Class(error);
+  } else {
+    return Class(error, part.m_type);
+  }
+}
+
+// The list text of a stored part as it lies in the record, where its class's list text is the
+// characters the part read (every class with a fixed width; a repetition factor only when it has
+// read four digits, since it shows its count); nothing where the part has to be built for it.
+std::optional<std::string_view> ListTextInPlace(const CPartRef& part);
+
+// Calls fn with a stored part as an object of its class. The object lives only while fn runs:
+// fn returns what it needs as a value, never a view into the part.
+template <typename Fn>
+decltype(auto) VisitPart(const CPartRef& part, Fn&& fn) {
+  return VisitPartClass(part.m_type, [&part, &fn](auto id) -> decltype(auto) {
+    using Class = typename decltype(id)::type;
+    using Result = decltype(fn(std::declval<const Class&>()));
+    static_assert(!std::is_reference_v<Result> && !std::is_same_v<std::decay_t<Result>, std::string_view>,
+                  "the part object ends with the call: return a value");
+    const Class p = ReadPart<Class>(part);
+    return fn(p);
   });
 }
 

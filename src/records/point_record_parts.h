@@ -23,20 +23,21 @@ bool PointRecordAnswersFilter(int type, int criterion);
 // empty when the aggregate has no such element or was not read.
 std::string_view PointRecordElement(int type, std::string_view chars, std::string_view tag);
 
-template <int Type, std::size_t Width>
+template <int Type, std::size_t N>
 class CPointRecordPart : public CEdbsPart {
  public:
-  static constexpr std::size_t kWidth = Width;
+  static constexpr std::size_t kWidth = N;
+  static constexpr std::size_t Width(int /*type*/) { return kWidth; }
 
-  // error: 0, or 100 + Type when fewer than Width characters remain; nothing is read then.
+  // error: 0, or 100 + Type when fewer than N characters remain; nothing is read then.
   explicit CPointRecordPart(int& error) : CEdbsPart(Type) {
     error = 0;
-    if (!ParseHasRoom(Width)) {
+    if (!ParseHasRoom(N)) {
       error = 100 + Type;
       return;
     }
     m_chars.ReadAt(0);
-    g_parsePos += static_cast<std::int32_t>(Width);
+    g_parsePos += static_cast<std::int32_t>(N);
   }
 
   int FillDetail() const { return FillPointRecordDetail(Type, m_chars.View()); }
@@ -47,7 +48,7 @@ class CPointRecordPart : public CEdbsPart {
 
  private:
   // The fields follow each other without gaps, so the aggregate as read holds them all.
-  Field<Width> m_chars;
+  Field<N> m_chars;
 };
 
 // Punktkennzeichen, Verwaltung.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <optional>
 
 #include "records/filter_table.h"
 #include "records/filter_values.h"
@@ -39,11 +40,90 @@ bool Answers(const PartTypeSet& types, int type) {
   return false;
 }
 
-int AskPart(const CEdbsPart& part, int criterion) {
+int AskPart(const CPartRef& part, int criterion) {
   return VisitPart(part, [criterion](const auto& p) { return p.MatchFilter(criterion); });
 }
 
 }  // namespace
+
+std::string OwnerGeometryKind(const CPartRef& part) {
+  const CPartList& parts = part.List();
+  for (std::uint32_t j = part.Index(); j-- > 0;) {
+    const int type = parts.Type(j);
+    if (type == kPtUlob2100 || type == kPtUlo21Alk) return std::string(ReadPart<CUlob2100Part>(parts[j]).GetGeometryKind());
+  }
+  return {};
+}
+
+namespace {
+
+// How each part type's list text lies in the record, asked of the classes once: the width of the
+// characters it shows as read (0: its class makes the text), and whether it is a repetition factor.
+struct ListTextForm {
+  std::size_t width = 0;
+  bool factor = false;
+};
+
+const std::array<ListTextForm, kPartTypeCount> kListTextForms = [] {
+  std::array<ListTextForm, kPartTypeCount> f{};
+  for (int type = 0; type < kPartTypeCount; ++type) {
+    f[static_cast<std::size_t>(type)] = VisitPartClass(type, [type](auto id) {
+      using Class = typename decltype(id)::type;
+      if constexpr (FixedWidthPart<Class>) return ListTextForm{Class::Width(type), std::is_same_v<Class, CWhfPart>};
+      return ListTextForm{};
+    });
+  }
+  return f;
+}();
+
+// A code without a class of its own is read as a repetition factor, as VisitPartClass does.
+const ListTextForm& FormOf(int type) {
+  const int known = type >= 0 && type < kPartTypeCount ? type : static_cast<int>(kPtFirstWhf);
+  return kListTextForms[static_cast<std::size_t>(known)];
+}
+
+// The list text of part j as it lies in the record `text`, where its form says it does.
+std::optional<std::string_view> InPlace(std::string_view text, int type, std::size_t at) {
+  const ListTextForm& form = FormOf(type);
+  if (form.width == 0) return std::nullopt;
+  // A part without room read nothing, so its list text is empty; a factor still shows its count.
+  if (at > text.size() || text.size() - at < form.width) {
+    if (form.factor) return std::nullopt;
+    return std::string_view();
+  }
+  const std::string_view read(text.data() + at, form.width);
+  if (form.factor) {
+    // A factor shows its count with four digits: the same characters when it has four digits.
+    for (const char c : read) {
+      if (c < '0' || c > '9') return std::nullopt;
+    }
+  }
+  return read;
+}
+
+// The list text of every part for the text criterion, without building the parts whose text the
+// record holds as it is: fn(text) is called until it returns true.
+template <typename Fn>
+bool AnyListText(const CPartList& parts, Fn fn) {
+  const std::string_view text = parts.Text();
+  const std::size_t n = parts.size();
+  for (std::size_t j = 0; j < n; ++j) {
+    if (const auto read = InPlace(text, parts.Type(j), parts.Offset(j))) {
+      if (fn(*read)) return true;
+      continue;
+    }
+    int selector = -1;  // the search criterion answers with its full text
+    const std::string built = VisitPart(parts[j], [selector](const auto& p) { return std::string(p.GetListText(selector)); });
+    if (fn(std::string_view(built))) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<std::string_view> ListTextInPlace(const CPartRef& part) {
+  return InPlace(part.List().Text(), part.m_type, part.Offset());
+}
 
 const std::bitset<kPartTypeCount>& FilterPartTypes(int criterion) {
   static const PartTypeSet none;
@@ -52,27 +132,28 @@ const std::bitset<kPartTypeCount>& FilterPartTypes(int criterion) {
 }
 
 int CEdbsRecord::FillPartDetail(int i) const {
-  return VisitPart(*m_parts[i], [](const auto& p) { return p.FillDetail(); });
+  return VisitPart(m_parts[static_cast<std::size_t>(i)], [](const auto& p) { return p.FillDetail(); });
 }
 
 std::string CEdbsRecord::GetPartListText(int i, int& selector) const {
   const int saved = selector;
-  selector = m_parts[i]->m_type;
-  return VisitPart(*m_parts[i], [saved](const auto& p) { return std::string(p.GetListText(saved)); });
+  const CPartRef part = m_parts[static_cast<std::size_t>(i)];
+  selector = part.m_type;
+  return VisitPart(part, [saved](const auto& p) { return std::string(p.GetListText(saved)); });
 }
 
 bool CEdbsRecord::AnyPartMatches(const FilterCriterionInfo& info) const {
   const PartTypeSet& types = TypesOf(info);
-  for (const auto& part : m_parts) {
-    if (Answers(types, part->m_type) && AskPart(*part, info.code) == 1) return true;
+  for (const CPartRef part : m_parts) {
+    if (Answers(types, part.m_type) && AskPart(part, info.code) == 1) return true;
   }
   return false;
 }
 
 bool CEdbsRecord::FirstAnsweringPartMatches(const FilterCriterionInfo& info) const {
   const PartTypeSet& types = TypesOf(info);
-  for (const auto& part : m_parts) {
-    if (Answers(types, part->m_type)) return AskPart(*part, info.code) == 1;
+  for (const CPartRef part : m_parts) {
+    if (Answers(types, part.m_type)) return AskPart(part, info.code) == 1;
   }
   return false;
 }
@@ -83,21 +164,19 @@ bool CEdbsRecord::ListTextMatches(bool ignoreCase) const {
     // The filter values stay converted, as the dialog's next run expects.
     for (int k = 0; k < n; ++k) MakeUpperCase(g_filterFrom[k]);
   }
-  for (std::size_t j = 0; j < m_parts.size(); ++j) {
-    int selector = -1;  // the search criterion answers with its full text
-    std::string text = GetPartListText(static_cast<int>(j), selector);
-    if (ignoreCase) MakeUpperCase(text);
+  if (n == 0) return false;
+  return AnyListText(m_parts, [n, ignoreCase](std::string_view text) {
     for (int k = 0; k < n; ++k) {
-      if (std::string_view(text).starts_with(g_filterFrom[k])) return true;
+      if (ignoreCase ? StartsWithInUpperCase(text, g_filterFrom[k]) : text.starts_with(g_filterFrom[k])) return true;
     }
-  }
-  return false;
+    return false;
+  });
 }
 
 bool CEdbsRecord::RecordFieldMatches(int criterion) const {
   const int n = FilterArgCount();
-  const std::string_view opKey = OpKeyTable[std::clamp(m_opKeyIndex, 0, kOpKeyCount - 1)];
-  const std::string_view infoName = InfoNameTable[std::clamp(m_infoNameIndex, 0, kInfoNameCount - 1)];
+  const std::string_view opKey = OpKeyTable[std::clamp<int>(m_opKeyIndex, 0, kOpKeyCount - 1)];
+  const std::string_view infoName = InfoNameTable[std::clamp<int>(m_infoNameIndex, 0, kInfoNameCount - 1)];
   for (int k = 0; k < n; ++k) {
     switch (criterion) {
       case kCritDatei:
@@ -113,8 +192,8 @@ bool CEdbsRecord::RecordFieldMatches(int criterion) const {
         if (infoName == g_filterFrom[k]) return true;
         break;
       case kCritAggregat:
-        for (const auto& part : m_parts) {
-          if (PartTypeName(part->m_type) == g_filterFrom[k]) return true;
+        for (const CPartRef part : m_parts) {
+          if (PartTypeName(part.m_type) == g_filterFrom[k]) return true;
         }
         break;
       default:
@@ -145,18 +224,23 @@ int CEdbsRecord::MatchFilter(int criterion) {
 
 namespace {
 
-const CEdbsPart& Part(const CEdbsStore& s, int i, int j) { return *s.Record(i).m_parts[j]; }
-
-// The text field `Get` of part (i, j), or `placeholder` when its class has no such field.
-#define SATZLUPE_TEXT_READER(Get, placeholder)                                      \
-  std::string CEdbsStore::Get(int i, int j) const {                                 \
-    return VisitPart(Part(*this, i, j), [](const auto& p) -> std::string {          \
-      if constexpr (requires { p.Get(); }) return std::string(p.Get());             \
-      else return placeholder;                                                      \
-    });                                                                             \
-  }
+CPartRef Part(const CEdbsStore& s, int i, int j) { return s.Record(i).m_parts[static_cast<std::size_t>(j)]; }
 
 }  // namespace
+
+// The text field `Get` of part (i, j), or `placeholder` when its class has no such field; only a
+// part that has the field is read.
+#define SATZLUPE_TEXT_READER(Get, placeholder)                                   \
+  std::string CEdbsStore::Get(int i, int j) const {                              \
+    const CPartRef part = Part(*this, i, j);                                     \
+    return VisitPartClass(part.m_type, [&part](auto id) -> std::string {        \
+      using Class = typename decltype(id)::type;                                 \
+      if constexpr (requires(const Class& p) { p.Get(); })                       \
+        return std::string(ReadPart<Class>(part).Get());                         \
+      else                                                                       \
+        return placeholder;                                                      \
+    });                                                                          \
+  }
 
 SATZLUPE_TEXT_READER(GetLayer, "zzz")
 SATZLUPE_TEXT_READER(GetObjectType, "zzzz")
@@ -169,15 +253,28 @@ SATZLUPE_TEXT_READER(GetRepeatCount, "XXXX")
 #undef SATZLUPE_TEXT_READER
 
 double CEdbsStore::GetDirectionAngle(int i, int j) const {
-  return VisitPart(Part(*this, i, j), [](const auto& p) -> double {
-    if constexpr (requires { p.GetDirectionAngle(); }) return p.GetDirectionAngle();
-    else return 0.0;
+  const CPartRef part = Part(*this, i, j);
+  return VisitPartClass(part.m_type, [&part](auto id) -> double {
+    using Class = typename decltype(id)::type;
+    if constexpr (requires(const Class& p) { p.GetDirectionAngle(); })
+      return ReadPart<Class>(part).GetDirectionAngle();
+    else
+      return 0.0;
   });
 }
 
 int CEdbsStore::GetPoint(int i, int j, double& x, double& y) const {
-  return VisitPart(Part(*this, i, j), [&x, &y](const auto& p) -> int {
-    if constexpr (requires { p.GetPoint(x, y); }) return p.GetPoint(x, y);
-    else return 2;
+  const CPartRef part = Part(*this, i, j);
+  return VisitPartClass(part.m_type, [&part, &x, &y](auto id) -> int {
+    using Class = typename decltype(id)::type;
+    if constexpr (std::is_base_of_v<CLinePointPart, Class>) {
+      const std::string_view text = part.List().Text();
+      const std::size_t at = std::min<std::size_t>(part.Offset(), text.size());
+      return CLinePointPart::PointInPlace(text.substr(at), Class::Width(part.m_type),
+                                          std::is_same_v<Class, CUlob1200Part>, x, y);
+    } else if constexpr (requires(const Class& p) { p.GetPoint(x, y); })
+      return ReadPart<Class>(part).GetPoint(x, y);
+    else
+      return 2;
   });
 }

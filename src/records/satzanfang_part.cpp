@@ -3,11 +3,8 @@
 #include "records/filter_values.h"
 #include "platform/cp1252_literal.h"
 
-namespace {
-constexpr std::size_t kWidth = 36;
-}
-
 CSatzanfangPart::CSatzanfangPart(int& error) : CEdbsPart(kPtAnfang) {
+  const std::size_t kWidth = Width(m_type);
   error = 0;
   if (!ParseHasRoom(kWidth)) {
     error = 100 + kPtAnfang;
@@ -41,7 +38,7 @@ int CSatzanfangPart::FillDetail() const {
 
 std::string CSatzanfangPart::GetListText(int) const {
   std::string text;
-  text.reserve(kWidth);
+  text.reserve(Width(m_type));
   text += m_recordStart.View();
   text += m_recordLength.View();
   text += m_searchStart.View();

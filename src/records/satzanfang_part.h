@@ -10,6 +10,8 @@ class CSatzanfangPart : public CEdbsPart {
  public:
   // error: 0, or 130 when the record is shorter than the 36 header characters.
   explicit CSatzanfangPart(int& error);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 36; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

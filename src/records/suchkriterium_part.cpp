@@ -66,7 +66,7 @@ CSuchkriteriumPart::CSuchkriteriumPart(int& error, int infoNameIndex)
 // Reads items until the record ends. Each error leaves the cursor where the reading stopped:
 // before the connector (250, 251), behind it (252, 253, 226) or behind key and operator (200+k).
 int CSuchkriteriumPart::Parse() {
-  const long long n = static_cast<long long>(g_parseText.size());
+  const long long n = static_cast<long long>(ParseText().size());
   do {
     if (n < static_cast<long long>(g_parsePos) + 2) return 250;
     const std::string_view connector = ParseView(0, 2);

@@ -9,8 +9,7 @@
 
 namespace {
 
-constexpr std::size_t kWidthUlob2100 = 48;
-constexpr std::size_t kWidthUlo21Alk = 45;
+constexpr std::size_t kWidthUlob2100 = CUlob2100Part::Width(kPtUlob2100);
 
 // One decoded piece of a key in the text field: label word and (position, length) in the text.
 struct KeyPiece {
@@ -89,7 +88,7 @@ long long FindDollar(std::string_view s) {
 
 CUlob2100Part::CUlob2100Part(int& error, int type, std::string& linkText) : CEdbsPart(type) {
   error = 0;
-  const std::size_t width = HasPartNumber() ? kWidthUlob2100 : kWidthUlo21Alk;
+  const std::size_t width = Width(type);
   if (!ParseHasRoom(width)) {
     error = 100 + type;
     return;
@@ -126,7 +125,7 @@ int CUlob2100Part::FillDetail() const {
   d.Set(2, "DLOB2102", "Kartentyp:", m_mapType.View());
   d.Set(3, "DLOB2103", "Objektart/Untergangsdatum:", m_objectType.View());
   d.Set(4, "DLOB2104", "Objektname:", t);
-  d.Set(5, "DLOB2105", "Art der Geometrie:", GeometryKindText(m_geometryKind.View()));
+  d.Set(5, "DLOB2105", "Art der Geometrie:", GeometryKindName(m_geometryKind.View()));
   if (HasPartNumber()) {
     d.Set(6, "DLOB2106", "Objektteilnummer:", m_partNumber.View());
   } else {

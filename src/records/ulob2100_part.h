@@ -13,6 +13,8 @@ class CUlob2100Part : public CEdbsPart {
   // error: 0, or 100 + type when the record has too few characters left. On success linkText
   // receives the kind of geometry, which the following ULOB2110 parts need.
   CUlob2100Part(int& error, int type, std::string& linkText);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int type) { return type == kPtUlob2100 ? 48 : 45; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::size_t kWidth = 20;
+constexpr std::size_t kWidth = CUlob2110Part::Width(kPtUlob2110);
 
 // "TT" (or "tt") marks an identifier with a direction angle instead of coordinates.
 bool IsAngleField(std::string_view f) {

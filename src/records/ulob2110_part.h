@@ -13,6 +13,8 @@ class CUlob2110Part : public CEdbsPart {
   // geometryKind: the kind of geometry of the owning special information. error: 0, or 107 when
   // fewer than 20 characters remain.
   CUlob2110Part(int& error, const std::string& geometryKind);
+  // The characters a part of this class takes: the parser measures its parts by it.
+  static constexpr std::size_t Width(int /*type*/) { return 20; }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

@@ -1,26 +1,39 @@
 #include "records/whf_part.h"
 
+#include <array>
+#include <string>
+
 #include "records/filter_values.h"
 #include "store/keyword_tables.h"
 
-namespace {
-constexpr std::size_t kWidth = 4;
-}
-
 CWhfPart::CWhfPart(int& error, int type) : CEdbsPart(type) {
   error = 0;
-  if (!ParseHasRoom(kWidth)) {
+  if (!ParseHasRoom(Width(type))) {
     error = 100 + type;
     return;
   }
-  m_count = static_cast<std::int32_t>(TextToInt(ParseView(0, kWidth)));
-  g_parsePos += kWidth;
+  m_count = CountOf(ParseView(0, Width(type)));
+  g_parsePos += static_cast<std::int32_t>(Width(type));
 }
 
 int CWhfPart::FillDetail() const {
-  const std::string name(PartTypeName(m_type));
-  DetailTable.Set(0, name + " Wiederholungsfaktor", "", "");
-  DetailTable.Set(1, name, "Anzahl der Wiederholungen:", Format("%4d", m_count));
+  // The titles of every type, made once: the long export shows millions of factors.
+  static const std::array<std::string, kPartTypeCount> kTitles = [] {
+    std::array<std::string, kPartTypeCount> titles;
+    for (int t = 0; t < kPartTypeCount; ++t) titles[static_cast<std::size_t>(t)] = std::string(PartTypeName(t)) + " Wiederholungsfaktor";
+    return titles;
+  }();
+  const std::string_view name = PartTypeName(m_type);
+  const int type = m_type >= 0 && m_type < kPartTypeCount ? m_type : kUnknownPartType;
+  DetailTable.Set(0, kTitles[static_cast<std::size_t>(type)], "", "");
+  // "%4d" for the counts four digits hold, written directly.
+  char count[4] = {' ', ' ', ' ', '0'};
+  if (m_count >= 0 && m_count <= 9999) {
+    for (int k = 3, v = m_count; v > 0; --k, v /= 10) count[k] = static_cast<char>('0' + v % 10);
+    DetailTable.Set(1, name, "Anzahl der Wiederholungen:", std::string_view(count, 4));
+  } else {
+    DetailTable.Set(1, name, "Anzahl der Wiederholungen:", Format("%4d", m_count));
+  }
   return 1;
 }
 

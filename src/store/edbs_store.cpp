@@ -11,17 +11,41 @@ CEdbsStore g_store;
 std::array<std::string, kLoadedFileSlots> g_loadedFiles;
 int g_filterCount = 0;
 
-int CEdbsStore::AddRecord(std::string text, int lineNumber, int opKeyIndex, int infoNameIndex,
+int CEdbsStore::AddRecord(std::string_view text, int lineNumber, int opKeyIndex, int infoNameIndex,
                           int fileIndex, int checkFlags) {
-  g_parseText = std::move(text);
   CEdbsRecord& record = m_records.emplace_back();
   record.m_lineNumber = lineNumber;
-  record.m_opKeyIndex = opKeyIndex;
-  record.m_infoNameIndex = infoNameIndex;
-  record.m_fileIndex = fileIndex;
-  record.m_checkFlags = checkFlags;
-  return ParseRecord(record);
+  record.m_opKeyIndex = static_cast<std::int8_t>(opKeyIndex);
+  record.m_infoNameIndex = static_cast<std::int8_t>(infoNameIndex);
+  record.m_fileIndex = static_cast<std::int8_t>(fileIndex);
+  record.m_checkFlags = static_cast<std::uint16_t>(checkFlags);
+  return Parse(record, text, false);
 }
+
+int CEdbsStore::AddRecordInArena(std::string_view text, int lineNumber, int opKeyIndex, int infoNameIndex,
+                                 int fileIndex, int checkFlags) {
+  CEdbsRecord& record = m_records.emplace_back();
+  record.m_lineNumber = lineNumber;
+  record.m_opKeyIndex = static_cast<std::int8_t>(opKeyIndex);
+  record.m_infoNameIndex = static_cast<std::int8_t>(infoNameIndex);
+  record.m_fileIndex = static_cast<std::int8_t>(fileIndex);
+  record.m_checkFlags = static_cast<std::uint16_t>(checkFlags);
+  return Parse(record, text, true);
+}
+
+int CEdbsStore::Parse(CEdbsRecord& record, std::string_view text, bool inArena) {
+  const int result = ParseRecord(text, record.m_opKeyIndex, record.m_infoNameIndex, m_placements);
+  record.m_parseResult = static_cast<std::int16_t>(result > 0 ? result : 0);
+  record.m_parts = CPartList(Arena(), text, m_placements, record.m_infoNameIndex, inArena);
+  return result;
+}
+
+CTextArena& CEdbsStore::Arena() {
+  if (m_arenas.empty()) m_arenas.push_back(std::make_shared<CTextArena>());
+  return *m_arenas.back();
+}
+
+void CEdbsStore::UseArena(std::shared_ptr<CTextArena> arena) { m_arenas.push_back(std::move(arena)); }
 
 void CEdbsStore::DeleteRecord(int i) { m_records.erase(m_records.begin() + i); }
 
@@ -30,6 +54,26 @@ void CEdbsStore::DeleteRecordsOutsideFilterSet() {
   // would move the kept ones up hundreds of thousands of times.
   std::erase_if(m_records, [](const CEdbsRecord& r) { return r.m_inFilter == 0; });
   ClearFilterSet();
+  GiveBackDeletedTexts();
+}
+
+void CEdbsStore::GiveBackDeletedTexts() {
+  std::size_t kept = 0, held = 0;
+  for (const CEdbsRecord& r : m_records) kept += r.Text().size() + 3 * r.m_parts.size();
+  for (const auto& arena : m_arenas) held += arena->Capacity();
+  if (kept * 2 > held) return;
+  // The records left move into an arena of their own; the old arenas go (the error list keeps the
+  // one of the last load while it shows it).
+  auto fresh = std::make_shared<CTextArena>();
+  std::vector<PartPlacement> parts;
+  for (CEdbsRecord& r : m_records) {
+    parts.clear();
+    for (std::size_t j = 0; j < r.m_parts.size(); ++j) parts.push_back({r.m_parts.Type(j), r.m_parts.Offset(j)});
+    r.m_parts = CPartList(*fresh, r.Text(), parts, r.m_parts.InfoNameIndex());
+  }
+  m_records.shrink_to_fit();
+  m_arenas.clear();
+  m_arenas.push_back(std::move(fresh));
 }
 
 void CEdbsStore::ClearAll(edbs::Canvas* dc) {
@@ -42,19 +86,19 @@ void CEdbsStore::ClearAll(edbs::Canvas* dc) {
       dc->FillRect(120, 72, static_cast<int>(x), 82);
       dc->Flush();
     }
-    m_records[static_cast<std::size_t>(i)].m_parts.clear();
   }
   m_records.clear();
   m_records.shrink_to_fit();
+  m_arenas.clear();
   for (auto& slot : g_loadedFiles) slot.clear();
 }
 
 std::string CEdbsStore::GetRecordTitle(int i) const {
   const CEdbsRecord& r = m_records[i];
   std::string title = Format("%6d.%02d  ", r.m_lineNumber, r.m_fileIndex);
-  title += OpKeyTable[std::clamp(r.m_opKeyIndex, 0, kOpKeyCount - 1)];
+  title += OpKeyTable[std::clamp<int>(r.m_opKeyIndex, 0, kOpKeyCount - 1)];
   title += ' ';
-  title += InfoNameTable[std::clamp(r.m_infoNameIndex, 0, kInfoNameCount - 1)];
+  title += InfoNameTable[std::clamp<int>(r.m_infoNameIndex, 0, kInfoNameCount - 1)];
   return title;
 }
 

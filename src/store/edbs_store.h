@@ -3,10 +3,14 @@
 // set. Views address records and parts by index only.
 
 #include <array>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "records/part_list.h"
 #include "store/edbs_record.h"
+#include "store/text_arena.h"
 
 namespace edbs {
 class Canvas;
@@ -22,9 +26,21 @@ extern int g_filterCount;
 class CEdbsStore {
  public:
   // Parses `text` into a new record appended at the end (also when parsing fails). Returns minus
-  // the number of parts built, or the parser's positive error code.
-  int AddRecord(std::string text, int lineNumber, int opKeyIndex, int infoNameIndex, int fileIndex,
+  // the number of parts built, or the parser's positive error code. The text is copied into the
+  // arena that takes the texts now (Arena()).
+  int AddRecord(std::string_view text, int lineNumber, int opKeyIndex, int infoNameIndex, int fileIndex,
                 int checkFlags);
+  // The same for a text that lies in Arena() already, as the reader put it there: it stays where
+  // it is.
+  int AddRecordInArena(std::string_view text, int lineNumber, int opKeyIndex, int infoNameIndex, int fileIndex,
+                       int checkFlags);
+  // The arena that takes the texts and part tables of the records added from now on; a load hands
+  // the store the arena its lines lie in (the error list keeps it too).
+  CTextArena& Arena();
+  void UseArena(std::shared_ptr<CTextArena> arena);
+  // Room for `count` more records, so that a load does not move the records again and again.
+  void ReserveRecords(std::size_t count) { m_records.reserve(m_records.size() + count); }
+
   int GetRecordCount() const { return static_cast<int>(m_records.size()); }
   void DeleteRecord(int i);
   // Removes every record outside the filter set (all of them when the set is empty) in one
@@ -44,7 +60,7 @@ class CEdbsStore {
   std::string GetRecordTitle(int i) const;
 
   int GetPartCount(int i) const { return static_cast<int>(m_records[i].m_parts.size()); }
-  int GetPartType(int i, int j) const { return m_records[i].m_parts[j]->m_type; }
+  int GetPartType(int i, int j) const { return m_records[i].m_parts.Type(static_cast<std::size_t>(j)); }
   std::string GetPartTypeName(int i, int j) const;
   int FillPartDetail(int i, int j) const { return m_records[i].FillPartDetail(j); }
   // The part's list text with every blank shown as a middle dot (0xB7).
@@ -69,7 +85,15 @@ class CEdbsStore {
   const CEdbsRecord& Record(int i) const { return m_records[i]; }
 
  private:
+  int Parse(CEdbsRecord& record, std::string_view text, bool inArena);
+  // Moves the records left after a deletion into a fresh arena when they use less than half of
+  // the arenas, so that deleting records gives their memory back.
+  void GiveBackDeletedTexts();
+
   std::vector<CEdbsRecord> m_records;
+  // Where the records' texts and part tables lie; a record points into one of them.
+  std::vector<std::shared_ptr<CTextArena>> m_arenas;
+  PartPlacements m_placements;  // the parser's work list, kept for its capacity
 };
 
 extern CEdbsStore g_store;

@@ -1,5 +1,8 @@
 #include "store/keyword_tables.h"
 
+#include <cstdint>
+#include <cstring>
+
 const std::array<std::string_view, kOpKeyCount> OpKeyTable = {
     "FEIN", "BSPE", "FLOE", "FAEN", "FGEO", "AEND", "AKND", "BINF", "BKRT", "OTEX", "????"};
 
@@ -31,19 +34,48 @@ const std::array<std::string_view, kDataKeyCount> DataKeyTable = {
 
 namespace {
 
+// A key of up to eight characters as one number, so that a lookup compares numbers: the reader
+// looks up the key and the name of every line.
+std::uint64_t Packed(std::string_view key) {
+  std::uint64_t v = 0;
+  std::memcpy(&v, key.data(), key.size() < 8 ? key.size() : 8);
+  return v;
+}
+
 template <std::size_t N>
-int Lookup(const std::array<std::string_view, N>& table, std::string_view key) {
+std::array<std::uint64_t, N> PackedTable(const std::array<std::string_view, N>& table) {
+  std::array<std::uint64_t, N> p{};
+  for (std::size_t k = 0; k < N; ++k) p[k] = Packed(table[k]);
+  return p;
+}
+
+// The position of `key` among the entries before the placeholder, or the placeholder's position.
+// Every entry has the width of its field; a key of another width is none of them.
+template <std::size_t N>
+int Lookup(const std::array<std::string_view, N>& table, const std::array<std::uint64_t, N>& packed,
+           std::string_view key) {
+  if (key.size() != table[0].size()) return static_cast<int>(N - 1);
+  const std::uint64_t v = Packed(key);
   for (std::size_t k = 0; k + 1 < N; ++k) {
-    if (table[k] == key) return static_cast<int>(k);
+    if (packed[k] == v) return static_cast<int>(k);
   }
   return static_cast<int>(N - 1);
 }
 
 }  // namespace
 
-int LookupOpKey(std::string_view key) { return Lookup(OpKeyTable, key); }
-int LookupInfoName(std::string_view name) { return Lookup(InfoNameTable, name); }
-int LookupDataKey(std::string_view key) { return Lookup(DataKeyTable, key); }
+int LookupOpKey(std::string_view key) {
+  static const auto packed = PackedTable(OpKeyTable);
+  return Lookup(OpKeyTable, packed, key);
+}
+int LookupInfoName(std::string_view name) {
+  static const auto packed = PackedTable(InfoNameTable);
+  return Lookup(InfoNameTable, packed, name);
+}
+int LookupDataKey(std::string_view key) {
+  static const auto packed = PackedTable(DataKeyTable);
+  return Lookup(DataKeyTable, packed, key);
+}
 
 std::string_view PartTypeName(int type) {
   if (type < 0 || type >= kPartTypeCount) return PartTypeNameTable[kUnknownPartType];

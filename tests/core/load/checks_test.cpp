@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "store/text_arena.h"
+
 #include "support/edbs_lines.h"
 
 using namespace testing_edbs;
@@ -12,14 +14,20 @@ class Checks : public ::testing::Test {
  protected:
   void SetUp() override { ResetProgram(); }
 
-  // Runs all twelve checks over the given lines (numbered from 1), as a load does.
+  // Runs all twelve checks over the given lines (numbered from 1), as a load does: each line is
+  // followed by blanks up to 44 characters.
   void Run(const std::vector<std::string>& lines) {
-    table.clear();
-    for (std::size_t k = 0; k < lines.size(); ++k) table.push_back({lines[k], static_cast<std::int32_t>(k + 1)});
-    for (auto& e : table) if (e.text.size() < 8) e.text.resize(8, ' ');
-    RunLengthChecks(table, dc);
-    for (auto& e : table) if (e.text.size() < 44) e.text.resize(44, ' ');
-    RunContentChecks(table, dc);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      const std::string_view text = arena.Add(lines[k] + std::string(lines[k].size() < 44 ? 44 - lines[k].size() : 0, ' '));
+      LineEntry e;
+      e.chars = text.data();
+      e.length = lines[k].size();
+      e.lineNumber = static_cast<std::int32_t>(k + 1);
+      table.push_back(e);
+    }
+    CLineChecks checks;
+    for (std::size_t k = 0; k < table.size(); ++k) checks.Check(table[k], k + 1 == table.size());
+    checks.Finish(dc);
   }
   std::vector<std::string> MessagesOf(const std::string& label) const {
     std::vector<std::string> out;
@@ -36,7 +44,8 @@ class Checks : public ::testing::Test {
     return l;
   }
 
-  LineTable table;
+  CTextArena arena;
+  std::vector<LineEntry> table;
   edbs::RecordingCanvas dc;
 };
 
@@ -121,7 +130,7 @@ TEST_F(Checks, FirstAndLastRecordKinds) {
   EXPECT_EQ(MessagesOf("AKND - AEND"),
             (std::vector<std::string>{"       1AKND - AEND 1.Satz ist kein AKND-Satz!",
                                       "       3AKND - AEND Letzter Satz ist kein AEND-Satz!"}));
-  EXPECT_EQ(g_errorRecords[0], table[0].text);
+  EXPECT_EQ(g_errorRecords[0], table[0].Text());
 }
 
 TEST_F(Checks, ASingleEntryIsTestedTwice) {

@@ -188,9 +188,10 @@ TEST_F(FileReader, ALongLineShiftsNoLaterLineNumber) {
   EXPECT_EQ(g_lineCount, 3);
   ASSERT_EQ(Records(), 3);
   EXPECT_EQ(g_store.GetLineNumber(2), 3);
-  const auto name = std::find_if(g_errorMessages.begin(), g_errorMessages.end(),
+  const std::vector<std::string> messages = AllErrorMessages();
+  const auto name = std::find_if(messages.begin(), messages.end(),
                                  [](const std::string& m) { return m.compare(8, 12, "Informa.name") == 0; });
-  ASSERT_NE(name, g_errorMessages.end());
+  ASSERT_NE(name, messages.end());
   EXPECT_EQ(name->substr(0, 8), "       3");
 }
 
@@ -220,8 +221,8 @@ TEST_F(FileReader, CrLfAndLfGiveTheSameResults) {
   const std::vector<std::string> lines = {Otex("eins              "), "", Line("FEIN", "ULOBNN  ", "0002"),
                                           Otex("zwei\r              ")};
   Load(dir.Write("lf.edbs", Join(lines, "\n")));
-  const auto messages = g_errorMessages;
-  const auto records = g_errorRecords;
+  const std::vector<std::string> messages = AllErrorMessages();
+  const std::vector<std::string> records = AllErrorRecords();
   const auto lines1 = g_lineCount;
   const auto size1 = g_fileSize;
   const std::string text = OtexText(2);
@@ -298,7 +299,7 @@ TEST_F(FileReader, MissingFileIsReportedOnceAndKeepsTheRecords) {
   Load(dir.Write("a.edbs", Join({Otex("eins              ")})));
   g_store.ApplyFilterCriterion(kCritFehler, 0, 0);  // the lone record lacks AKND and AEND
   ASSERT_EQ(g_filterCount, 1);
-  const auto errors = g_errorMessages;
+  const std::vector<std::string> errors = AllErrorMessages();
   Load(dir.Path("fehlt.edbs"));
   EXPECT_EQ(prompt.messages, std::vector<std::string>{"Datei nicht gefunden!"});
   EXPECT_EQ(Records(), 1);

@@ -255,30 +255,6 @@ TEST_F(HostileInput, CancellingWhileReadingKeepsTheLinesReadSoFar) {
                                                         message});
 }
 
-namespace {
-// Stops the load once records of it are in the store, that is while they are joined and added.
-class CancelWhileAdding : public edbs::CancelRequest {
- public:
-  bool Cancelled() override { return g_store.GetRecordCount() > 0; }
-};
-}  // namespace
-
-TEST_F(HostileInput, CancellingWhileAddingKeepsTheRecordsAddedSoFar) {
-  std::vector<std::string> lines(2000, Otex("abbrechen         "));
-  CancelWhileAdding cancel;
-  edbs::SetCancel(&cancel);
-  Load(dir.Write("gross.edbs", Join(lines)));
-  EXPECT_EQ(g_loadEnd, LoadEnd::kCancelled);
-  EXPECT_EQ(g_lineCount, 2000);
-  const int added = g_store.GetRecordCount();
-  ASSERT_GT(added, 0);
-  ASSERT_LT(added, 2000);
-  const std::string message =
-      Format("Das Lesen wurde abgebrochen: Die S\xE4tze wurden nur bis Zeile %d \xFC""bernommen!", added);
-  EXPECT_EQ(prompt.messages, std::vector<std::string>{message});
-  EXPECT_EQ(g_errorMessages.back(), Format("%8d", added) + "Lesen       " + message);
-}
-
 TEST_F(HostileInput, TheHundredAndFirstFileIsRefusedAndNothingChanges) {
   const std::string one = Join({Otex("eins              ")});
   edbs::NullCanvas dc;
@@ -291,7 +267,7 @@ TEST_F(HostileInput, TheHundredAndFirstFileIsRefusedAndNothingChanges) {
   g_store.ApplyFilterCriterion(kCritFehler, 0, 0);
   const int filtered = g_filterCount;
   ASSERT_GT(filtered, 0);
-  const auto errors = g_errorMessages;
+  const std::vector<std::string> errors = AllErrorMessages();
 
   LoadFromBuffer(one, "datei-100", true, dc);
   EXPECT_EQ(prompt.messages,
@@ -299,7 +275,7 @@ TEST_F(HostileInput, TheHundredAndFirstFileIsRefusedAndNothingChanges) {
                                      "hinzugef\xFCgt werden!"});
   EXPECT_EQ(g_store.GetRecordCount(), 100);
   EXPECT_EQ(g_filterCount, filtered);
-  EXPECT_EQ(g_errorMessages, errors);
+  EXPECT_EQ(AllErrorMessages(), errors);
   EXPECT_EQ(g_recentFiles[0], "datei-99");
   EXPECT_EQ(g_pendingAction, kPendingNothing);
   // Opening (not adding) starts afresh and is not refused.

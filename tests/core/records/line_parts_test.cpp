@@ -43,8 +43,10 @@ TEST_F(LinePartsTest, LeadingSignAloneLabelsYAndXWhileDecoderReadsDistrictForm) 
   ExpectRow(1, "DLOB0001", "Y-Koordinate:", "+345678912");
   ExpectRow(2, "DLOB0002", "X-Koordinate:", "0567890123");
   ExpectRow(3, "", "", "( +367120.567 / 4589890.123 )");
-  EXPECT_DOUBLE_EQ(part.m_x, 367120.567);
-  EXPECT_DOUBLE_EQ(part.m_y, 4589890.123);
+  double x = 0, y = 0;
+  EXPECT_EQ(part.GetPoint(x, y), 0);
+  EXPECT_DOUBLE_EQ(x, 367120.567);
+  EXPECT_DOUBLE_EQ(y, 4589890.123);
 }
 
 TEST_F(LinePartsTest, TooShortStartPointReadsNothingAndHasNoPoint) {

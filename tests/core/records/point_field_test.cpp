@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "records/edbs_part.h"
+
 namespace {
 struct Decoded {
   double r = -1, h = -1;
@@ -53,4 +59,26 @@ TEST(PointField, ShortFieldsShortenTheDigitStringsWithoutFailing) {
 TEST(PointField, BlankInsideADigitStringEndsTheConversion) {
   const Decoded d = Decode("5456915473 757624820");
   EXPECT_DOUBLE_EQ(d.r, 549173.0);  // "549173 .757" stops at the blank
+}
+
+TEST(PointField, DecodedNumbersAreTheShownDigitStringsReadAsNumbers) {
+  // The decoder computes well-formed digit strings directly; every field must give exactly the
+  // numbers that the general conversion reads from the digit strings the detail row shows.
+  std::mt19937 random(4);
+  const std::string alphabet = "0123456789012345678901234567890123456789+- .eE";
+  for (int round = 0; round < 20000; ++round) {
+    std::string field(20, '0');
+    for (char& c : field) c = alphabet[random() % (round % 3 == 0 ? alphabet.size() : 10)];
+    if (round % 5 == 0) field[4] = field[5] = field[6] = field[7] = ' ';
+    if (round % 7 == 0) field[0] = '+', field[10] = '-';
+    const std::string shown = FormatPoint(field);  // "( R / H )"
+    const std::size_t slash = shown.find(" / ");
+    const double r = TextToDouble(shown.substr(2, slash - 2));
+    const double h = TextToDouble(shown.substr(slash + 3, shown.size() - slash - 5));
+    double x = 1, y = 1;
+    DecodePoint(field, x, y);
+    ASSERT_EQ(std::signbit(x), std::signbit(r)) << field;
+    ASSERT_EQ(x, r) << field;
+    ASSERT_EQ(y, h) << field;
+  }
 }

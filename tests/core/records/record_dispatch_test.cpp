@@ -104,14 +104,13 @@ TEST_F(Dispatch, ModelTypeIsNeverAskedOfTheAlkObjectFunction) {
 }
 
 TEST_F(Dispatch, OnlyTheFirstSearchCriterionIsAsked) {
+  // No reader builds a record with two search criteria: the parts are placed by hand. The first
+  // ends at the character that is no connector, the second reads the rest.
+  CTextArena arena;
+  const std::string first = "ASDLOB2005EQA000001?";
+  const PartPlacement parts[] = {{kPtSuchkrit, 0}, {kPtSuchkrit, static_cast<std::uint32_t>(first.size())}};
   CEdbsRecord record;
-  g_parseText = "ASDLOB2005EQA000001";
-  g_parsePos = 0;
-  int error = 0;
-  record.m_parts.push_back(std::make_unique<CSuchkriteriumPart>(error, 0));
-  g_parseText = "ASDLOB2101EQ13";
-  g_parsePos = 0;
-  record.m_parts.push_back(std::make_unique<CSuchkriteriumPart>(error, 0));
+  record.m_parts = CPartList(arena, first + "ASDLOB2101EQ13", parts, 0);
   Args({{"DLOB2101", "DLOB2101"}});
   EXPECT_EQ(record.MatchFilter(kCritSuchkrit), 0);
   Args({{"DLOB2005", "DLOB2005"}});

@@ -213,11 +213,10 @@ TEST_F(Filter, ASelectedListLineIsASingleValue) {
   EXPECT_EQ(g_filterFrom[0], "44");
   EXPECT_EQ(g_filterTo[0], "44");
   EXPECT_EQ(Members(), "10");
+  CTextArena arena;
+  const PartPlacement parts[] = {{kPtSuchkrit, 0}};
   CEdbsRecord criterion;
-  int error = 0;
-  g_parseText = "ASDLOB2101EQ45";
-  g_parsePos = 0;
-  criterion.m_parts.push_back(std::make_unique<CSuchkriteriumPart>(error, 0));
+  criterion.m_parts = CPartList(arena, "ASDLOB2101EQ45", parts, 0);
   EXPECT_EQ(criterion.MatchFilter(kCritArtBesInfo), 0);
 }
 

@@ -128,7 +128,11 @@ TEST_F(Statistics, AnUnknownInformationNameIsCountedAndTotalled) {
 TEST_F(Statistics, APartOfAnUnknownTypeIsShownButLeftOutOfTheAggregateTotal) {
   Add(UserText());
   // No reader builds such a part; the record is given one by hand.
-  const_cast<CEdbsRecord&>(g_store.Record(0)).m_parts.push_back(std::make_unique<CEdbsPart>(kUnknownPartType));
+  CEdbsRecord& record = const_cast<CEdbsRecord&>(g_store.Record(0));
+  std::vector<PartPlacement> parts;
+  for (const CPartRef part : record.m_parts) parts.push_back({part.m_type, part.Offset()});
+  parts.push_back({kUnknownPartType, 0});
+  record.m_parts = CPartList(g_store.Arena(), record.Text(), parts, record.m_infoNameIndex);
   const std::vector<std::string> lines = StatisticLines(kStatAggregates);
   EXPECT_EQ(Rows(lines), (std::vector<std::string>{"      1\tULOTEX  ", "      1\tANFANG  ", "      1\tWHF_ULOTEX  ",
                                                    "      1\tUNBEKANNT"}));
