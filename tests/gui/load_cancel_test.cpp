@@ -111,7 +111,7 @@ class LoadCancelTest : public QObject {
                                        static_cast<long long>(g_lineCount));
     QCOMPARE(m_services->prompt.messages,
              (std::vector<std::string>{guitest::Core("Probleme beim Lesen der Dateilänge!"), stopped}));
-    QCOMPARE(g_errorMessages.front().substr(20), stopped);
+    QCOMPARE(g_errorMessages[0].substr(20), stopped);
     m_frame->View()->RenderImage();
     guitest::SaveShot(*m_frame, QStringLiteral("load_cancelled"));
   }
