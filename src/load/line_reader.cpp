@@ -104,6 +104,8 @@ void CLineReader::CheckBehindLimit() {
 }
 
 bool CLineReader::NextPiece(std::string_view& piece) {
+  // Nothing was opened (or the file could not be): no bytes to look at.
+  if (m_data == nullptr) return false;
   m_continues = m_midLine;
   m_lineFeed = false;
   m_midLine = false;
