@@ -30,6 +30,8 @@ namespace {
 
 // ---- random choices, identical on every platform (the engine is fixed by the standard; the
 // mapping onto ranges is our own, since the standard distributions are not) ----------------------
+// Each draw stands in a statement of its own: the language leaves open in which order the operands
+// of + and the arguments of a call are evaluated, and compilers differ in it.
 
 class Random {
  public:
@@ -252,14 +254,18 @@ class Generator {
 
   // A line from the start point to its end point with one line function, as most of the sample.
   void LineRecord() {
-    std::string body = Whf(1) + Whf(1) + NextPoint() + static_cast<char>('0' + m_rng.Below(10)) + Whf(1);
+    const char status = static_cast<char>('0' + m_rng.Below(10));
+    std::string body = Whf(1) + Whf(1) + NextPoint() + status + Whf(1);
     const int g = m_rng.Below(33610);
     const char* kind = g < 14 ? "22" : (g < 23 ? "21" : "11");
     body += Whf(1) + NextPoint() + kind;
     const std::string number = ObjectNumber();
     const bool right = m_rng.Below(2) == 0;
-    body += Whf(1) + Whf(1) + std::string(Layer()) + ObjectKind() + (right ? number : "       ") +
-            (right ? "       " : number) + "       " + static_cast<char>('0' + m_rng.Below(3));
+    const char side = static_cast<char>('0' + m_rng.Below(3));
+    const std::string objectKind = ObjectKind();
+    const std::string layer = Layer();
+    body += Whf(1) + Whf(1) + layer + objectKind + (right ? number : "       ") + (right ? "       " : number) +
+            "       " + side;
     body += Whf(0);
     const int supports = m_rng.Below(33610) < 23 ? 1 + m_rng.Below(3) : 0;
     body += Whf(supports);
@@ -270,11 +276,13 @@ class Generator {
 
   // An object with its special informations, each with one or two points.
   void ObjectRecord() {
-    std::string body = Whf(1) + Whf(1) + NextPoint() + static_cast<char>('0' + m_rng.Below(10)) + Whf(0);
+    const char status = static_cast<char>('0' + m_rng.Below(10));
+    std::string body = Whf(1) + Whf(1) + NextPoint() + status + Whf(0);
     const std::string kind = ObjectKind();
     const std::string number = ObjectNumber();
-    body += Whf(1) + Whf(1) + std::string(Layer()) + kind + "01" + (m_rng.Below(2) ? "F" : "L") + number + "  " +
-            "060508" + " ";
+    const char* const area = m_rng.Below(2) ? "F" : "L";
+    const std::string layer = Layer();
+    body += Whf(1) + Whf(1) + layer + kind + "01" + area + number + "  " + "060508" + " ";
     const int infos = kInfoCounts[static_cast<std::size_t>(m_rng.Weighted(kInfoCountWeights))];
     body += Whf(infos);
     for (int k = 0; k < infos; ++k) {
@@ -300,10 +308,13 @@ class Generator {
         const std::string number = ObjectNumber();
         const std::string layer = Layer();
         const std::string kind = ObjectKind();
-        const std::string body = Whf(1) + Whf(1) + NextPoint() + "0" + Whf(1) + Whf(1) + NextPoint() + "11" +
-                                 Whf(1) + layer + kind + number + number + "00" + Whf(0) + Whf(1) + Whf(1) + layer +
-                                 kind + "01" + "F" + number + "060508" + Whf(1) + Whf(1) + "13" + "K4" + "  " + kind +
-                                 Padded("FS14409300001235000000", 33) + "51" + Whf(1) + NextPoint();
+        const std::string textPoint = NextPoint();
+        const std::string end = NextPoint();
+        const std::string start = NextPoint();
+        const std::string body = Whf(1) + Whf(1) + start + "0" + Whf(1) + Whf(1) + end + "11" + Whf(1) + layer + kind +
+                                 number + number + "00" + Whf(0) + Whf(1) + Whf(1) + layer + kind + "01" + "F" +
+                                 number + "060508" + Whf(1) + Whf(1) + "13" + "K4" + "  " + kind +
+                                 Padded("FS14409300001235000000", 33) + "51" + Whf(1) + textPoint;
         Line("FEIN", "ULO8ALK ", body);
         break;
       }
@@ -326,8 +337,12 @@ class Generator {
         break;
       default: {
         char angles[64];
-        std::snprintf(angles, sizeof angles, "TT%018dTT%018d", m_rng.Below(40000), m_rng.Below(40000));
-        Line("FGEO", "ULOVEKDW", Whf(1) + Whf(1) + " " + NextPoint() + NextPoint() + Whf(1) + angles);
+        const int second = m_rng.Below(40000);
+        const int first = m_rng.Below(40000);
+        std::snprintf(angles, sizeof angles, "TT%018dTT%018d", first, second);
+        const std::string to = NextPoint();
+        const std::string from = NextPoint();
+        Line("FGEO", "ULOVEKDW", Whf(1) + Whf(1) + " " + from + to + Whf(1) + angles);
         break;
       }
     }

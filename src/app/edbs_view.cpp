@@ -17,6 +17,7 @@
 #include "gesture_cursors.h"
 #include "list_dialog.h"
 #include "load/error_list.h"
+#include "load_cancel.h"
 #include "load/file_reader.h"
 #include "options_dialog.h"
 #include "platform/services.h"
@@ -101,6 +102,7 @@ void CEdbsView::RunPendingLoad() {
       ++m_flushes;
       viewport()->repaint();
     });
+    const LoadCancelWatch escape(this);
     PerformPendingLoad(canvas);
   }
   edbs::Cursor().Show(false);

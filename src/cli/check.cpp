@@ -51,6 +51,7 @@ int RunCheck(const std::vector<std::string>& args) {
     }
     first = false;
     PrintCheckResult(path);
+    if (g_loadEnd != LoadEnd::kComplete) status = kExitCannotOpen;
     if (!g_errorList.empty() && status == kExitOk) status = kExitFindings;
   }
   if (filters.empty()) return status;

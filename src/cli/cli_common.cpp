@@ -45,6 +45,7 @@ int LoadAll(const std::vector<std::string>& files) {
       continue;
     }
     first = false;
+    if (g_loadEnd != LoadEnd::kComplete) status = kExitCannotOpen;
   }
   return status;
 }

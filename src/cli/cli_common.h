@@ -16,7 +16,8 @@ constexpr int kExitCannotOpen = 2;  // also a usage error
 // cannot be opened (the message has gone to standard error).
 bool Load(const std::string& path, bool first);
 
-// Loads every file in order; kExitCannotOpen when one of them cannot be opened, else kExitOk.
+// Loads every file in order; kExitCannotOpen when one of them cannot be opened or read to its end
+// (what was read is kept), else kExitOk.
 int LoadAll(const std::vector<std::string>& files);
 
 // Installs the console prompt: message boxes go to standard error in UTF-8, questions answer No.

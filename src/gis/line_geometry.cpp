@@ -13,10 +13,17 @@ constexpr double kTwoPi = 2.0 * std::numbers::pi;
 // Even a tiny arc gets a few chords per quarter, so that it still looks round.
 constexpr double kLargestStep = std::numbers::pi / 4.0;
 
+// A radius of many kilometres (a mistyped centre) would ask for countless chords, or for a step
+// of nothing once the tolerance vanishes against it; an arc gets at most this many.
+constexpr int kMostChords = 4096;
+constexpr double kSmallestStep = kTwoPi / kMostChords;
+
 // The angle step whose chord stays within `tolerance` of a circle of radius r.
 double AngleStep(double r, double tolerance) {
   if (tolerance >= r) return kLargestStep;
-  return std::min(kLargestStep, 2.0 * std::acos(1.0 - tolerance / r));
+  const double step = 2.0 * std::acos(1.0 - tolerance / r);
+  if (!(step > kSmallestStep)) return kSmallestStep;
+  return std::min(kLargestStep, step);
 }
 
 // Sweep from angle a0 to a1 in the given sense, in (0, 2 pi]; 0 when there is nothing to sweep.

@@ -54,10 +54,10 @@ std::size_t CErrorList::size() const {
 
 void CErrorList::Add(const Finding& finding) { m_rows[static_cast<std::size_t>(FindingRow(finding.kind))].push_back(finding); }
 
-void CErrorList::AddGiven(const std::string& message, std::string_view recordText) {
+void CErrorList::AddGiven(const std::string& message, std::string_view recordText, ErrorPlace place) {
   m_givenMessages.push_back(message);
   const std::string& text = m_givenTexts.emplace_back(recordText);
-  m_rows[kRows].push_back(Finding(text, 0, static_cast<std::int32_t>(m_givenMessages.size() - 1), FindingKind::kGiven));
+  m_rows[place == ErrorPlace::kFirst ? 0 : kRows].push_back(Finding(text, 0, static_cast<std::int32_t>(m_givenMessages.size() - 1), FindingKind::kGiven));
 }
 
 void CErrorList::KeepTexts(std::shared_ptr<const CTextArena> arena) { m_arenas.push_back(std::move(arena)); }

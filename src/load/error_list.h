@@ -63,6 +63,10 @@ struct Finding {
   FindingKind kind = FindingKind::kGiven;
 };
 
+// Where a message given as text stands: after every finding of the checks, or ahead of them (what
+// the reading itself has to say: a file not read to its end).
+enum class ErrorPlace { kLast, kFirst };
+
 class CErrorList {
  public:
   static constexpr int kRows = 13;
@@ -71,8 +75,9 @@ class CErrorList {
   bool empty() const { return size() == 0; }
   // Adds a finding to its row. The list shows the rows in order, each in the order of its findings.
   void Add(const Finding& finding);
-  // Adds a message given as text, with a copy of the text it concerns, at the end of the list.
-  void AddGiven(const std::string& message, std::string_view recordText);
+  // Adds a message given as text, with a copy of the text it concerns, at the end of the list or
+  // ahead of the findings.
+  void AddGiven(const std::string& message, std::string_view recordText, ErrorPlace place = ErrorPlace::kLast);
   // The texts the findings of a load refer to stay while the list shows them.
   void KeepTexts(std::shared_ptr<const CTextArena> arena);
   void Clear();
@@ -83,7 +88,7 @@ class CErrorList {
 
  private:
   // Deques, not vectors: they grow without a second copy of what they hold.
-  std::array<std::deque<Finding>, kRows + 1> m_rows;  // index 0 unused
+  std::array<std::deque<Finding>, kRows + 1> m_rows;  // index 0: given messages ahead of the rows
   std::deque<std::string> m_givenMessages, m_givenTexts;
   std::vector<std::shared_ptr<const CTextArena>> m_arenas;
 };

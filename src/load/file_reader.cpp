@@ -1,6 +1,7 @@
 #include "load/file_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -27,6 +28,8 @@ std::int64_t g_lineCount = 0;
 std::int64_t g_fileSize = 0;
 std::int64_t g_edbsLineCount = 0;
 std::int64_t g_aggregateCount = 0;
+LoadEnd g_loadEnd = LoadEnd::kComplete;
+std::int64_t g_unknownSizeReadLimit = kUnknownSizeReadLimit;
 
 namespace {
 
@@ -37,6 +40,9 @@ constexpr std::int64_t kUnknownFileSize = 9999999;
 constexpr std::size_t kHeaderWidth = 36;
 constexpr int kBarLeft = 120;
 constexpr int kBarRight = 720;
+constexpr int kNoFreeSlot = -1;
+// The kind column of the error list's entries about the reading itself (12 characters).
+constexpr const char* kReadKind = "Lesen       ";
 
 edbs::Font LoadScreenFont() {
   edbs::Font f;
@@ -99,9 +105,11 @@ void RedrawResults(edbs::Canvas& dc) {
 class ProgressBar {
  public:
   ProgressBar(edbs::Canvas& dc, int top, int bottom) : m_dc(dc), m_top(top), m_bottom(bottom) {}
-  void Fill(std::int64_t x) {
+  // Fills to x and shows it; true when the user wants the load stopped meanwhile.
+  bool Fill(std::int64_t x) {
     m_dc.FillRect(kBarLeft, m_top, static_cast<int>(std::min<std::int64_t>(kBarRight, x)), m_bottom);
     m_dc.Flush();
+    return edbs::Cancel().Cancelled();
   }
 
  private:
@@ -119,14 +127,60 @@ bool IsEdbsLine(std::string_view piece) {
   return true;
 }
 
-int RegisterFile() {
-  for (int k = 0; k < kLoadedFileSlots - 1; ++k) {
-    if (g_loadedFiles[k].empty()) {
-      g_loadedFiles[k] = g_fileName;
-      return k;
-    }
+// The entry of the error list about the reading itself, at line n, ahead of the checks' findings.
+void ReportReading(std::int64_t n, const std::string& description) {
+  g_errorList.AddGiven(Format("%8lld", static_cast<long long>(n)) + kReadKind + description,
+                       edbs::NativePathToText(g_fileName), ErrorPlace::kFirst);
+}
+
+// How the reading ended, when it was not stopped by the user: the reader tells a read error and
+// more bytes behind the limit; a file whose bytes run out before its size has shrunk.
+LoadEnd ReadingEnd(const CLineReader& reader, bool sizeKnown) {
+  if (reader.Failed()) return LoadEnd::kReadError;
+  if (reader.OverLimit()) return sizeKnown ? LoadEnd::kGrew : LoadEnd::kTooLong;
+  if (sizeKnown && !reader.EndedByCtrlZ() && reader.BytesRead() < g_fileSize) return LoadEnd::kShrank;
+  return LoadEnd::kComplete;
+}
+
+// The message of a load that did not read the whole file, or nothing for a complete one.
+std::string ReadingEndMessage(std::int64_t lineCount, std::int64_t bytesRead) {
+  const long long n = static_cast<long long>(lineCount);
+  switch (g_loadEnd) {
+    case LoadEnd::kComplete: return {};
+    case LoadEnd::kReadError:
+      return Format(CP("Lesefehler nach Zeile %lld: Die Datei wurde nicht vollständig gelesen!"), n);
+    case LoadEnd::kTooLong:
+      return Format(CP("Die Eingabe endet nicht oder ist länger als %lld Zeichen: Sie wurde nur bis Zeile %lld "
+                       "gelesen!"),
+                    static_cast<long long>(g_unknownSizeReadLimit), n);
+    case LoadEnd::kGrew:
+      return Format(CP("Die Datei ist während des Lesens gewachsen: Nur ihre ersten %lld Zeichen wurden gelesen "
+                       "(bis Zeile %lld)!"),
+                    static_cast<long long>(g_fileSize), n);
+    case LoadEnd::kShrank:
+      return Format(CP("Die Datei ist während des Lesens kürzer geworden: Nur %lld ihrer %lld Zeichen wurden "
+                       "gelesen (bis Zeile %lld)!"),
+                    static_cast<long long>(bytesRead), static_cast<long long>(g_fileSize), n);
+    case LoadEnd::kCancelled:
+      return Format("Das Lesen wurde abgebrochen: Die Datei wurde nur bis Zeile %lld gelesen!", n);
   }
-  return kLoadedFileSlots - 1;
+  return {};
+}
+
+int FreeFileSlot() {
+  for (int k = 0; k < kLoadedFileSlots; ++k) {
+    if (g_loadedFiles[k].empty()) return k;
+  }
+  return kNoFreeSlot;
+}
+
+// Every file gets a slot of its own with its name: a load beyond the last slot is refused before
+// it starts, so no file's records are left without the name of their file.
+int RegisterFile() {
+  const int k = FreeFileSlot();
+  if (k == kNoFreeSlot) return kLoadedFileSlots - 1;
+  g_loadedFiles[k] = g_fileName;
+  return k;
 }
 
 // What the joining keeps of the line a record starts with.
@@ -148,20 +202,22 @@ class CLoadPass {
  public:
   CLoadPass(CTextArena& arena, int fileIndex) : m_arena(arena), m_fileIndex(fileIndex) {}
 
-  // Step 9 with the checks and the joining of every line.
-  void Read(CLineReader& reader, edbs::Canvas& dc) {
+  // Step 9 with the checks and the joining of every line. Stopped by the user, it keeps what
+  // was read and joined so far; an open chain is dropped as at the end of a file.
+  void Read(CLineReader& reader, edbs::Canvas& dc, bool sizeKnown) {
     ProgressBar bar(dc, 102, 112);
     std::int64_t n = 0, total = 0, threshold = 0;
     const std::int64_t size = g_fileSize > 0 ? g_fileSize : 1;
+    bool cancelled = false;
     std::string_view piece;
-    while (reader.NextPiece(piece)) {
+    while (!cancelled && reader.NextPiece(piece)) {
       // The further pieces of a line longer than 2000 characters stand in the same line.
       if (!reader.ContinuesLine()) ++n;
       // The piece as read, its line feed included, plus one.
       total += static_cast<std::int64_t>(piece.size()) + (reader.EndedByLineFeed() ? 1 : 0) + 1;
       if (total > threshold) {
         threshold += g_fileSize / 100;
-        bar.Fill((31 * total / size + 6) * 20);
+        cancelled = bar.Fill((31 * total / size + 6) * 20);
       }
       if (IsEdbsLine(piece)) {
         if (m_pending) CompleteLine(false);
@@ -170,12 +226,12 @@ class CLoadPass {
         if (!m_pending) {
           StartLine(piece, static_cast<std::int32_t>(n), kBitNoEdbsStart);
         } else {
-          // Rejoins a line that the 2000-character pieces split.
-          m_arena.Append(piece);
+          AppendPiece(piece, n);
         }
       }
     }
     if (m_pending) CompleteLine(true);
+    g_loadEnd = cancelled ? LoadEnd::kCancelled : ReadingEnd(reader, sizeKnown);
     reader.Close();
     g_lineCount = n;
   }
@@ -189,6 +245,18 @@ class CLoadPass {
   std::int64_t Lines() const { return m_lines; }
 
  private:
+  // Rejoins a line that the 2000-character pieces split, up to the longest line kept.
+  void AppendPiece(std::string_view piece, std::int64_t n) {
+    const std::size_t have = m_arena.Current().size();
+    if (have >= kMaxLineLength) return;
+    const std::size_t room = kMaxLineLength - have;
+    m_arena.Append(piece.substr(0, room));
+    if (piece.size() >= room) {
+      ReportReading(n, Format(CP("Zeile länger als %lld Zeichen: Der Rest der Zeile wurde nicht gelesen!"),
+                              static_cast<long long>(kMaxLineLength)));
+    }
+  }
+
   void StartLine(std::string_view piece, std::int32_t lineNumber, std::uint16_t checkFlags) {
     m_line = LineEntry();
     m_line.lineNumber = lineNumber;
@@ -283,33 +351,51 @@ void DrawAnalysisBar(edbs::Canvas& dc, std::int64_t count) {
 
 // The bytes LoadFromBuffer reads instead of g_fileName; nullptr for a file.
 const std::string_view* s_buffer = nullptr;
+// The stream LoadFromStream reads instead of g_fileName; nullptr for a file.
+std::FILE* s_stream = nullptr;
 
-bool OpenForReading(CLineReader& reader) {
+// Why a file could not be opened, as the message box says it; empty when it was opened.
+std::string OpenForReading(CLineReader& reader) {
   if (s_buffer != nullptr) {
     reader.OpenBuffer(*s_buffer);
-    return true;
+    return {};
+  }
+  if (s_stream != nullptr) {
+    reader.OpenStream(s_stream);
+    return {};
   }
   // A folder opens like a file on some systems but holds no lines to read.
   std::error_code ec;
-  if (std::filesystem::is_directory(g_fileName, ec)) return false;
-  return reader.Open(g_fileName);
+  if (std::filesystem::is_directory(g_fileName, ec)) return "Datei nicht gefunden!";
+  errno = 0;
+  if (reader.Open(g_fileName)) return {};
+  // A file that is there but may not be read is not "not found".
+  if (errno == EACCES || errno == EPERM) return "Keine Berechtigung zum Lesen der Datei!";
+  if (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG || errno == 0) return "Datei nicht gefunden!";
+  return "Datei kann nicht gelesen werden!";
 }
 
-void ReadFileSize() {
+// Step 7. True when the size is the file's own, so that reading stops there; a pipe or a device
+// has none.
+bool ReadFileSize() {
   if (s_buffer != nullptr) {
     g_fileSize = static_cast<std::int64_t>(s_buffer->size());
-    return;
+    return true;
   }
   std::error_code ec;
   const auto status = std::filesystem::status(g_fileName, ec);
   std::uintmax_t size = 0;
-  if (!ec && std::filesystem::is_regular_file(status)) size = std::filesystem::file_size(g_fileName, ec);
-  if (ec || !std::filesystem::is_regular_file(status)) {
+  if (s_stream == nullptr && !ec && std::filesystem::is_regular_file(status)) {
+    size = std::filesystem::file_size(g_fileName, ec);
+  }
+  if (s_stream != nullptr || ec || !std::filesystem::is_regular_file(status)) {
     edbs::Prompt().ShowMessage(CP("Probleme beim Lesen der Dateilänge!"));
     g_fileSize = kUnknownFileSize;
-    return;
+    return false;
   }
   g_fileSize = static_cast<std::int64_t>(size);
+  // Some system files give no size but have content.
+  return g_fileSize > 0;
 }
 
 }  // namespace
@@ -332,12 +418,22 @@ void LoadFromBuffer(std::string_view bytes, const std::string& name, bool append
   s_buffer = nullptr;
 }
 
+void LoadFromStream(std::FILE* stream, const std::string& name, bool append, edbs::Canvas& dc) {
+  g_fileName = name;
+  g_pendingAction = append ? kPendingAdd : kPendingOpen;
+  s_stream = stream;
+  PerformPendingLoad(dc);
+  s_stream = nullptr;
+}
+
 void ResetLoadState() {
   g_pendingAction = kPendingNothing;
   g_fileName.clear();
   g_loadScreenValid = 0;
   g_storeWasCleared = 0;
   g_lineCount = g_fileSize = g_edbsLineCount = g_aggregateCount = 0;
+  g_loadEnd = LoadEnd::kComplete;
+  g_unknownSizeReadLimit = kUnknownSizeReadLimit;
   g_checkCounts.fill(0);
   ClearErrorList();
 }
@@ -356,12 +452,22 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   g_viewScale = 1.0;
   g_viewPanX = g_viewPanY = 0;
   CLineReader reader;
+  if (code == kPendingAdd && FreeFileSlot() == kNoFreeSlot) {
+    // Refused before anything changes: the loaded files and the filter set stay.
+    edbs::Prompt().ShowMessage(CP("Es sind schon 100 Dateien geladen: Weitere Dateien können nicht hinzugefügt "
+                                  "werden!"));
+    g_loadScreenValid = 0;
+    g_pendingAction = kPendingNothing;
+    dc.Restore();
+    return;
+  }
   if (code == kPendingOpen || code == kPendingAdd) {
+    g_loadEnd = LoadEnd::kComplete;
     g_store.ClearFilterSet();
     g_detailStart = 0;
     g_listStart = 0;
-    if (!OpenForReading(reader)) {
-      edbs::Prompt().ShowMessage("Datei nicht gefunden!");
+    if (const std::string failure = OpenForReading(reader); !failure.empty()) {
+      edbs::Prompt().ShowMessage(failure);
       g_loadScreenValid = 0;
       // Not attempted again at the next repaint: the view falls back to its start screen.
       g_pendingAction = kPendingNothing;
@@ -385,7 +491,8 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   g_viewPanX = g_viewPanY = 0;
   g_viewZoom = 1.0;
   RememberRecentFile(g_fileName);
-  ReadFileSize();
+  const bool sizeKnown = ReadFileSize();
+  if (s_buffer == nullptr) reader.SetByteLimit(sizeKnown ? g_fileSize : g_unknownSizeReadLimit);
 
   dc.SelectPen({1, kBlue});
   edbs::Cursor().Show(true);
@@ -408,8 +515,10 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   g_aggregateCount = 0;
   g_checkCounts[13] = 0;
   CLoadPass pass(*arena, fileIndex);
-  pass.Read(reader, dc);
+  pass.Read(reader, dc, sizeKnown);
   dc.TextOut(120, 115, LinesReadText());
+  const std::string stopMessage = ReadingEndMessage(g_lineCount, reader.BytesRead());
+  if (!stopMessage.empty()) ReportReading(g_lineCount, stopMessage);
   pass.FinishChecks(dc);
   g_edbsLineCount = pass.Lines();
   DrawAnalysisBar(dc, pass.Lines());
@@ -419,4 +528,6 @@ void PerformPendingLoad(edbs::Canvas& dc) {
   g_pendingAction = kPendingLoadScreen;
   edbs::Cursor().Show(false);
   dc.Restore();
+  // Told once the load screen shows what was read.
+  if (!stopMessage.empty()) edbs::Prompt().ShowMessage(stopMessage);
 }

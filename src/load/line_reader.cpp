@@ -17,12 +17,15 @@ CLineReader::~CLineReader() { Close(); }
 void CLineReader::Reset() {
   m_pos = m_end = 0;
   m_midLine = m_continues = m_lineFeed = false;
+  m_bytesRead = 0;
+  m_failed = m_overLimit = m_ctrlZ = false;
 }
 
 bool CLineReader::Open(const std::string& path) {
   Close();
   m_file = std::fopen(path.c_str(), "rb");
   if (m_file == nullptr) return false;
+  m_ownsFile = true;
   m_buffer.resize(m_blockSize);
   m_data = m_buffer.data();
   Reset();
@@ -30,19 +33,34 @@ bool CLineReader::Open(const std::string& path) {
   return true;
 }
 
+void CLineReader::OpenStream(std::FILE* stream) {
+  Close();
+  m_file = stream;
+  m_ownsFile = false;
+  m_buffer.resize(m_blockSize);
+  m_data = m_buffer.data();
+  Reset();
+  m_atEnd = stream == nullptr;
+}
+
 void CLineReader::OpenBuffer(std::string_view bytes) {
   Close();
   Reset();
   m_data = bytes.data();
   m_end = bytes.size();
+  m_bytesRead = static_cast<std::int64_t>(bytes.size());
   // Text mode: a Ctrl-Z ends the file.
-  if (const void* z = std::memchr(m_data, kCtrlZ, m_end)) m_end = static_cast<std::size_t>(static_cast<const char*>(z) - m_data);
+  if (const void* z = std::memchr(m_data, kCtrlZ, m_end)) {
+    m_end = static_cast<std::size_t>(static_cast<const char*>(z) - m_data);
+    m_ctrlZ = true;
+  }
   m_atEnd = true;
 }
 
 void CLineReader::Close() {
-  if (m_file != nullptr) std::fclose(m_file);
+  if (m_file != nullptr && m_ownsFile) std::fclose(m_file);
   m_file = nullptr;
+  m_ownsFile = false;
 }
 
 bool CLineReader::Refill() {
@@ -53,9 +71,22 @@ bool CLineReader::Refill() {
   m_pos = 0;
   m_end = rest;
   char* fresh = m_buffer.data() + m_end;
-  std::size_t got = std::fread(fresh, 1, m_buffer.size() - m_end, m_file);
+  std::size_t room = m_buffer.size() - m_end;
+  if (m_limit >= 0) room = static_cast<std::size_t>(std::min<std::int64_t>(room, m_limit - m_bytesRead));
+  if (room == 0) {
+    CheckBehindLimit();
+    return false;
+  }
+  std::size_t got = std::fread(fresh, 1, room, m_file);
+  m_bytesRead += static_cast<std::int64_t>(got);
+  // A short read is the end of the file or an error, which must not pass for the end.
+  if (got < room && std::ferror(m_file) != 0) {
+    m_failed = true;
+    m_atEnd = true;
+  }
   if (const void* z = std::memchr(fresh, kCtrlZ, got)) {
     got = static_cast<std::size_t>(static_cast<const char*>(z) - fresh);
+    m_ctrlZ = true;
     m_atEnd = true;
   }
   if (got == 0) m_atEnd = true;
@@ -63,7 +94,18 @@ bool CLineReader::Refill() {
   return got > 0;
 }
 
+void CLineReader::CheckBehindLimit() {
+  m_atEnd = true;
+  if (std::fgetc(m_file) != EOF) {
+    m_overLimit = true;
+  } else if (std::ferror(m_file) != 0) {
+    m_failed = true;
+  }
+}
+
 bool CLineReader::NextPiece(std::string_view& piece) {
+  // Nothing was opened (or the file could not be): no bytes to look at.
+  if (m_data == nullptr) return false;
   m_continues = m_midLine;
   m_lineFeed = false;
   m_midLine = false;

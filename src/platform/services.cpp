@@ -14,12 +14,19 @@ class NoCursor : public WaitCursor {
   void Show(bool) override {}
 };
 
+class NeverCancel : public CancelRequest {
+ public:
+  bool Cancelled() override { return false; }
+};
+
 ScriptedPrompt g_defaultPrompt;
 NoHelp g_defaultHelp;
 NoCursor g_defaultCursor;
 UserPrompt* g_prompt = &g_defaultPrompt;
 Help* g_help = &g_defaultHelp;
 WaitCursor* g_cursor = &g_defaultCursor;
+NeverCancel g_defaultCancel;
+CancelRequest* g_cancel = &g_defaultCancel;
 
 }  // namespace
 
@@ -46,9 +53,11 @@ std::string ScriptedPrompt::ChooseSaveFile(const std::string& title, const std::
 UserPrompt& Prompt() { return *g_prompt; }
 Help& HelpSystem() { return *g_help; }
 WaitCursor& Cursor() { return *g_cursor; }
+CancelRequest& Cancel() { return *g_cancel; }
 
 void SetPrompt(UserPrompt* prompt) { g_prompt = prompt ? prompt : &g_defaultPrompt; }
 void SetHelp(Help* help) { g_help = help ? help : &g_defaultHelp; }
 void SetWaitCursor(WaitCursor* cursor) { g_cursor = cursor ? cursor : &g_defaultCursor; }
+void SetCancel(CancelRequest* cancel) { g_cancel = cancel ? cancel : &g_defaultCancel; }
 
 }  // namespace edbs

@@ -1,6 +1,6 @@
 #pragma once
 // The platform services that the core calls from deep inside an operation (message boxes, the wait
-// cursor, help). The desktop program installs its Qt implementations at start-up, the batch tool
+// cursor, help, the request to stop a load). The desktop program installs its Qt implementations at start-up, the batch tool
 // its own, tests their doubles; until then harmless defaults answer.
 
 #include <deque>
@@ -36,6 +36,15 @@ class WaitCursor {
   virtual void Show(bool wait) = 0;
 };
 
+// Asked at every progress step of a long load whether the user wants it stopped (Esc in the
+// desktop program). Each request is answered true once: a load stopped while reading still joins
+// what it has read, and a second request stops that too. The default never stops.
+class CancelRequest {
+ public:
+  virtual ~CancelRequest() = default;
+  virtual bool Cancelled() = 0;
+};
+
 // Scripted answers and a record of every message, for tests and the batch tool.
 class ScriptedPrompt : public UserPrompt {
  public:
@@ -64,13 +73,26 @@ class RecordingWaitCursor : public WaitCursor {
   int changes = 0;
 };
 
+// Cancels at the `after`-th question, once; counts the questions.
+class CountdownCancel : public CancelRequest {
+ public:
+  explicit CountdownCancel(int after) : m_after(after) {}
+  bool Cancelled() override { return ++asked == m_after; }
+  int asked = 0;
+
+ private:
+  int m_after;
+};
+
 UserPrompt& Prompt();
 Help& HelpSystem();
 WaitCursor& Cursor();
+CancelRequest& Cancel();
 
 // Installs a service; nullptr restores the default. The caller keeps ownership.
 void SetPrompt(UserPrompt* prompt);
 void SetHelp(Help* help);
 void SetWaitCursor(WaitCursor* cursor);
+void SetCancel(CancelRequest* cancel);
 
 }  // namespace edbs

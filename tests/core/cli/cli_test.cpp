@@ -63,6 +63,18 @@ TEST(Cli, MissingFileGivesTwoAndTheOthersAreStillChecked) {
   EXPECT_NE(r.out.find("Datei: " + a), std::string::npos);
 }
 
+// An input without end is read up to the limit and checked, but a script must not take the
+// check for one of the whole input.
+TEST(Cli, AnInputThatNeverEndsGivesTwoAndIsStillChecked) {
+  const CliResult r = RunCli("check /dev/zero");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("Die Eingabe endet nicht oder ist l\xC3\xA4nger als 1073741824 Zeichen: Sie wurde nur bis "
+                       "Zeile 1 gelesen! /dev/zero"),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(r.out.find("Datei: /dev/zero"), std::string::npos);
+}
+
 TEST(Cli, LinesOfExactly2000CharactersAreCountedOnce) {
   TempDir dir;
   std::vector<std::string> lines;

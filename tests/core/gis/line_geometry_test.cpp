@@ -108,6 +108,20 @@ TEST(LineGeometry, CoincidingEndsGiveTheFullCircleAndACentreOnAnEndTheChord) {
   EXPECT_EQ(gis::DensifyArc(kCentre, q, kCentre, true), (Polyline{kCentre, q}));
 }
 
+// A centre typed kilometres off (or 10^15 m away, as garbage coordinates give) leaves the
+// tolerance nothing against the radius: the arc still ends where it should, with a bounded count
+// of points.
+TEST(LineGeometry, AnArcAroundAFarCentreStaysBounded) {
+  for (double r : {2.0e5, 1.0e15}) {
+    SCOPED_TRACE(r);
+    const Point2 p{kCentre.x + r, kCentre.y};
+    const Polyline circle = gis::DensifyArc(p, p, kCentre, true);
+    EXPECT_GE(circle.size(), 8u);
+    EXPECT_LE(circle.size(), 4097u);
+    EXPECT_EQ(circle.back(), p);
+  }
+}
+
 TEST(LineGeometry, OtherKindsRunThroughTheirPointsInOrder) {
   const Point2 s{1, 1}, e{9, 1}, m1{3, 4}, m2{6, 5};
   EXPECT_EQ(gis::LineVertices(s, e, "11", {}), (Polyline{s, e}));

@@ -83,6 +83,8 @@ TEST(BufferLoad, ResetProgramStateLeavesNothingOfTheLastLoad) {
   g_store.ApplyFilterCriterion(kCritFehler, 0, 0);
   g_settings.Gitternetz = true;
   g_viewZoom = 4;
+  g_loadEnd = LoadEnd::kCancelled;
+  g_unknownSizeReadLimit = 5;
   ASSERT_GT(g_filterCount, 0);
   ASSERT_FALSE(g_errorMessages.empty());
 
@@ -95,4 +97,6 @@ TEST(BufferLoad, ResetProgramStateLeavesNothingOfTheLastLoad) {
   EXPECT_EQ(g_pendingAction, kPendingNothing);
   EXPECT_FALSE(g_settings.Gitternetz);
   EXPECT_EQ(g_viewZoom, 1.0);
+  EXPECT_EQ(g_loadEnd, LoadEnd::kComplete);
+  EXPECT_EQ(g_unknownSizeReadLimit, kUnknownSizeReadLimit);
 }

@@ -347,16 +347,6 @@ TEST_F(FileReader, OpenAfterLoadsClearsStoreAndSlots) {
   EXPECT_EQ(g_storeWasCleared, 1);
 }
 
-TEST_F(FileReader, TheHundredthFileSharesTheLastSlot) {
-  const std::string a = dir.Write("a.edbs", Join({Otex("eins              ")}));
-  Load(a);
-  for (int k = 1; k < 101; ++k) Load(a, true);
-  EXPECT_EQ(g_store.GetFileIndex(98), 98);
-  EXPECT_EQ(g_store.GetFileIndex(99), 99);
-  EXPECT_EQ(g_store.GetFileIndex(100), 99);
-  EXPECT_EQ(g_loadedFiles[99], "");
-}
-
 TEST(RecentFiles, MostRecentFirstWithoutDuplicates) {
   for (auto& f : g_recentFiles) f.clear();
   for (int k = 0; k < 21; ++k) RememberRecentFile("f" + std::to_string(k));

@@ -165,8 +165,9 @@ TEST_F(Filter, AMessageLeavesArgumentsAndSetUnchanged) {
   std::string twentyOne;
   for (int k = 1; k <= 21; ++k) twentyOne += "002:";
   EXPECT_EQ(RunLine(kCritFolie, twentyOne), std::string(kFilterMsgTooManyArguments));
-  EXPECT_EQ(RunLine(kCritFolie, "2"), Format(CP("Das Argument an der Position 1 unterschreitet\ndie minimale Anzahl "
-                                               "Zeichen (3) für diese Art von Argument!\nFilter nicht ausgeführt!")));
+  EXPECT_EQ(RunLine(kCritFolie, "2"), std::string(CP("Das Argument an der Position 1 unterschreitet\ndie minimale "
+                                                    "Anzahl Zeichen (3) für diese Art von Argument!\nFilter nicht "
+                                                    "ausgeführt!")));
   EXPECT_EQ(RunList(kCritObjTyp, {}), std::string(kFilterMsgNoSelection));
   EXPECT_EQ(g_filterArgCount, 1);
   EXPECT_EQ(g_filterFrom, from);
