@@ -4,7 +4,9 @@
 // statistic. Every measurement is repeated; one line per measurement, tab-separated: name, best,
 // median and worst in milliseconds. The benchmark suite (tools/bench) reads these lines.
 //
-//   bench_views [-n RUNS] [--groesse 800x600] FILE...
+//   bench_views [-n RUNS] [--groesse 800x600] [--nur NAME] FILE...
+//
+// --nur NAME measures only what begins with NAME ("Statistik 12", "Kriterium"): for a profile.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -59,7 +61,12 @@ bool FindTab(int code, int& tab, bool& extra) {
   return false;
 }
 
+// The measurements asked for: all, or those whose name begins with --nur.
+std::string g_only;
+bool Wanted(const std::string& name) { return name.starts_with(g_only); }
+
 void MeasureCriterion(const std::string& name, int code, const std::string& arguments, int runs) {
+  if (!Wanted(name)) return;
   FilterRun run;
   if (!FindTab(code, run.tab, run.extraTicked)) return;
   run.argumentLine = arguments;
@@ -86,6 +93,8 @@ int main(int argc, char** argv) {
       runs = std::max(1, std::atoi(argv[++k]));
     } else if (a == "--groesse" && k + 1 < argc) {
       if (std::sscanf(argv[++k], "%dx%d", &width, &height) != 2) return 2;
+    } else if (a == "--nur" && k + 1 < argc) {
+      g_only = argv[++k];
     } else {
       files.push_back(a);
     }
@@ -110,20 +119,23 @@ int main(int argc, char** argv) {
   view.resize(width, height);
   view.show();
   QCoreApplication::processEvents();
-  view.OnGraphic();
-  Print("Grafik neu zeichnen", Measure(runs, [&] {
-          view.Invalidate();
-          view.viewport()->repaint();
-        }));
-  const int draws = view.GraphicDrawCount();
-  Print("Grafik unveraendert anzeigen", Measure(4 * runs, [&] { view.viewport()->repaint(); }));
-  if (view.GraphicDrawCount() != draws) std::fprintf(stderr, "Das Bild wurde beim unveraenderten Anzeigen neu gezeichnet!\n");
+  if (Wanted("Grafik")) {
+    view.OnGraphic();
+    Print("Grafik neu zeichnen", Measure(runs, [&] {
+            view.Invalidate();
+            view.viewport()->repaint();
+          }));
+    const int draws = view.GraphicDrawCount();
+    Print("Grafik unveraendert anzeigen", Measure(4 * runs, [&] { view.viewport()->repaint(); }));
+    if (view.GraphicDrawCount() != draws) std::fprintf(stderr, "Das Bild wurde beim unveraenderten Anzeigen neu gezeichnet!\n");
+  }
 
   MeasureCriterion("Kriterium Folie 001-999", kCritFolie, "001-999", runs);
   MeasureCriterion("Kriterium Text 0001", kCritText, "0001", runs);
   MeasureCriterion("Kriterium Text ohne Gross/Klein a0003", kCritTextOhneGrossKlein, "a0003", runs);
 
   for (int kind = 0; kind < kStatisticCount; ++kind) {
+    if (!Wanted("Statistik " + std::to_string(kind) + " ")) continue;
     std::string title;
     const std::vector<double> ms = Measure(runs, [&] {
       const std::vector<std::string> lines = StatisticLines(kind);

@@ -51,11 +51,18 @@ void ResetFilterValues() {
   g_coordWindow = {};
 }
 
+// The lower case of every character, looked up: the range criteria compare millions of fields.
+const std::array<unsigned char, 256> kLowerCaseOf = [] {
+  std::array<unsigned char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = FoldLower(static_cast<unsigned char>(c));
+  return table;
+}();
+
 int CompareNoCase(std::string_view a, std::string_view b) {
   const std::size_t n = a.size() < b.size() ? a.size() : b.size();
   for (std::size_t i = 0; i < n; ++i) {
-    const unsigned char ca = FoldLower(static_cast<unsigned char>(a[i]));
-    const unsigned char cb = FoldLower(static_cast<unsigned char>(b[i]));
+    const unsigned char ca = kLowerCaseOf[static_cast<unsigned char>(a[i])];
+    const unsigned char cb = kLowerCaseOf[static_cast<unsigned char>(b[i])];
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;

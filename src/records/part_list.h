@@ -111,6 +111,8 @@ class CPartList {
   std::size_t size() const { return m_count; }
   bool empty() const { return m_count == 0; }
   int Type(std::size_t j) const { return Types()[j]; }
+  // The type codes of all parts, for a walk that looks at millions of them.
+  std::span<const std::uint8_t> TypeCodes() const { return {Types(), m_count}; }
   std::uint32_t Offset(std::size_t j) const {
     return WideOffsets() ? static_cast<const std::uint32_t*>(m_table)[j] : static_cast<const std::uint16_t*>(m_table)[j];
   }

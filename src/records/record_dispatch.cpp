@@ -6,6 +6,7 @@
 #include <array>
 #include <bitset>
 #include <optional>
+#include <span>
 
 #include "records/filter_table.h"
 #include "records/filter_values.h"
@@ -33,6 +34,21 @@ const std::array<PartTypeSet, kFilterCriterionCount>& AnsweringTypes() {
 
 const PartTypeSet& TypesOf(const FilterCriterionInfo& info) {
   return AnsweringTypes()[static_cast<std::size_t>(&info - kFilterTable.data())];
+}
+
+// The same sets as a table over every byte a stored type code can take: the criteria test it for
+// each of millions of parts.
+using TypeCodeTable = std::array<bool, 256>;
+
+const TypeCodeTable& AnsweringCodes(const FilterCriterionInfo& info) {
+  static const std::array<TypeCodeTable, kFilterCriterionCount> tables = [] {
+    std::array<TypeCodeTable, kFilterCriterionCount> t{};
+    for (int r = 0; r < kFilterCriterionCount; ++r) {
+      for (int type = 0; type < kPartTypeCount; ++type) t[r][type] = AnsweringTypes()[r].test(type);
+    }
+    return t;
+  }();
+  return tables[static_cast<std::size_t>(&info - kFilterTable.data())];
 }
 
 bool Answers(const PartTypeSet& types, int type) {
@@ -101,14 +117,63 @@ std::optional<std::string_view> InPlace(std::string_view text, int type, std::si
   return read;
 }
 
+// The characters a list text must begin with to begin with one of the text criterion's values
+// (with the case ignored or not). Kept over the records of a run, whose values stay the same.
+class FirstCharacters {
+ public:
+  void Follow(int n, bool ignoreCase) {
+    std::array<int, kMaxFilterArgs> firsts{};
+    bool same = n == m_count && ignoreCase == m_ignoreCase;
+    for (int k = 0; k < n; ++k) {
+      firsts[k] = g_filterFrom[k].empty() ? -1 : static_cast<unsigned char>(g_filterFrom[k][0]);
+      same = same && firsts[k] == m_firsts[k];
+    }
+    if (same) return;
+    m_count = n;
+    m_ignoreCase = ignoreCase;
+    m_firsts = firsts;
+    m_every = false;
+    m_may.fill(false);
+    for (int k = 0; k < n; ++k) {
+      if (firsts[k] < 0) m_every = true;  // an empty value: every text begins with it
+      for (int c = 0; c < 256; ++c) {
+        if ((ignoreCase ? kUpperCaseOf[static_cast<std::size_t>(c)] : c) == firsts[k]) m_may[static_cast<std::size_t>(c)] = true;
+      }
+    }
+    // A repetition factor shows its count with four digits, negative ones with a sign.
+    m_mayBeCount = MayBeginWith('-');
+    for (char c = '0'; c <= '9'; ++c) m_mayBeCount = m_mayBeCount || MayBeginWith(c);
+  }
+  bool MayBeginWith(char c) const { return m_every || m_may[static_cast<unsigned char>(c)]; }
+  bool MayBeCount() const { return m_mayBeCount; }
+
+ private:
+  int m_count = -1;
+  bool m_ignoreCase = false;
+  bool m_every = false;
+  bool m_mayBeCount = true;
+  std::array<int, kMaxFilterArgs> m_firsts{};
+  std::array<bool, 256> m_may{};
+};
+
 // The list text of every part for the text criterion, without building the parts whose text the
-// record holds as it is: fn(text) is called until it returns true.
+// record holds as it is, and passing over those whose text cannot begin with a value: fn(text) is
+// called until it returns true.
 template <typename Fn>
-bool AnyListText(const CPartList& parts, Fn fn) {
+bool AnyListText(const CPartList& parts, const FirstCharacters& first, Fn fn) {
   const std::string_view text = parts.Text();
-  const std::size_t n = parts.size();
-  for (std::size_t j = 0; j < n; ++j) {
-    if (const auto read = InPlace(text, parts.Type(j), parts.Offset(j))) {
+  const std::span<const std::uint8_t> codes = parts.TypeCodes();
+  for (std::size_t j = 0; j < codes.size(); ++j) {
+    const int type = codes[j];
+    const ListTextForm& form = FormOf(type);
+    if (form.factor && !first.MayBeCount()) continue;
+    const std::size_t at = parts.Offset(j);
+    // A text shown as read is there in full and not empty: its first character decides.
+    if (form.width > 0 && !form.factor && at < text.size() && text.size() - at >= form.width &&
+        !first.MayBeginWith(text[at])) {
+      continue;
+    }
+    if (const auto read = InPlace(text, type, at)) {
       if (fn(*read)) return true;
       continue;
     }
@@ -143,9 +208,10 @@ std::string CEdbsRecord::GetPartListText(int i, int& selector) const {
 }
 
 bool CEdbsRecord::AnyPartMatches(const FilterCriterionInfo& info) const {
-  const PartTypeSet& types = TypesOf(info);
-  for (const CPartRef part : m_parts) {
-    if (Answers(types, part.m_type) && AskPart(part, info.code) == 1) return true;
+  const TypeCodeTable& answers = AnsweringCodes(info);
+  const std::span<const std::uint8_t> codes = m_parts.TypeCodes();
+  for (std::size_t j = 0; j < codes.size(); ++j) {
+    if (answers[codes[j]] && AskPart(m_parts[j], info.code) == 1) return true;
   }
   return false;
 }
@@ -165,7 +231,9 @@ bool CEdbsRecord::ListTextMatches(bool ignoreCase) const {
     for (int k = 0; k < n; ++k) MakeUpperCase(g_filterFrom[k]);
   }
   if (n == 0) return false;
-  return AnyListText(m_parts, [n, ignoreCase](std::string_view text) {
+  thread_local FirstCharacters first;
+  first.Follow(n, ignoreCase);
+  return AnyListText(m_parts, first, [n, ignoreCase](std::string_view text) {
     for (int k = 0; k < n; ++k) {
       if (ignoreCase ? StartsWithInUpperCase(text, g_filterFrom[k]) : text.starts_with(g_filterFrom[k])) return true;
     }

@@ -39,12 +39,14 @@ int CWhfPart::FillDetail() const {
 
 std::string CWhfPart::GetListText(int) const { return GetRepeatCount(); }
 
-std::string CWhfPart::GetRepeatCount() const {
-  // Four digits written directly: the statistics read millions of factors, and printf would take
-  // most of their time.
-  if (m_count < 0 || m_count > 9999) return Format("%04d", m_count);
+std::string CWhfPart::GetRepeatCount() const { return CountText(m_count); }
+
+std::string CWhfPart::CountText(std::int32_t count) {
+  // Four digits written directly: the filter tests millions of factors, and printf would take
+  // most of its time.
+  if (count < 0 || count > 9999) return Format("%04d", count);
   std::string digits(4, '0');
-  for (int k = 3, v = m_count; v > 0; --k, v /= 10) digits[k] = static_cast<char>('0' + v % 10);
+  for (int k = 3, v = count; v > 0; --k, v /= 10) digits[k] = static_cast<char>('0' + v % 10);
   return digits;
 }
 

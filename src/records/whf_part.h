@@ -25,6 +25,14 @@ class CWhfPart : public CEdbsPart {
     }
     return static_cast<std::int32_t>(TextToInt(digits));
   }
+  // The count of the factor that begins at `at` in the record `text`, read where it lies as the
+  // constructor reads it: 0 when fewer than four characters remain.
+  static std::int32_t CountAt(std::string_view text, std::size_t at) {
+    if (at > text.size() || text.size() - at < Width(0)) return 0;
+    return CountOf(text.substr(at, Width(0)));
+  }
+  // A count as "%04d".
+  static std::string CountText(std::int32_t count);
 
   int FillDetail() const;
   std::string GetListText(int selector) const;

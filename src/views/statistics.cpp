@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "records/edbs_part.h"
 #include "records/part_classes.h"
+#include "records/whf_part.h"
 #include "store/edbs_store.h"
 #include "store/keyword_tables.h"
 #include "views/record_scope.h"
@@ -217,10 +218,6 @@ struct ReadsAttribute {
   template <typename C>
   static bool Of() { return requires(const C& p) { p.GetAttribute(); }; }
 };
-struct ReadsRepeatCount {
-  template <typename C>
-  static bool Of() { return requires(const C& p) { p.GetRepeatCount(); }; }
-};
 
 // Distinct values in byte-wise order with the number of parts that carry each. `read` adds the
 // value of a part that has one to the counts; it is asked only for parts whose class has the
@@ -266,6 +263,60 @@ void Fachkennung(int i, int j, ValueCounts& counts) {
   const std::string text = g_store.GetInfoText(i, j);
   const std::string_view key = std::string_view(text).substr(0, kFachkennungWidth);
   if (!SameText(key, kNoKind)) counts.Add(key);
+}
+
+// How a part type gives its repetition factor: not at all, as a factor read where it lies, or
+// through the store's reader (a class with the reader that is no factor).
+enum class FactorRead : std::uint8_t { kNone, kInPlace, kReader };
+
+FactorRead FactorReadOf(int type) {
+  return VisitPartClass(type, [](auto id) {
+    using Class = typename decltype(id)::type;
+    if constexpr (std::is_same_v<Class, CWhfPart>) return FactorRead::kInPlace;
+    if constexpr (requires(const Class& p) { p.GetRepeatCount(); }) return FactorRead::kReader;
+    return FactorRead::kNone;
+  });
+}
+
+// The repetition factors counted by their count, read where they lie: a large delivery has
+// millions of factors with a few hundred distinct counts, so each count is written as text once.
+Lines RepeatCounts() {
+  std::array<FactorRead, kPartTypeCount> reads{};
+  for (int type = 0; type < kPartTypeCount; ++type) reads[static_cast<std::size_t>(type)] = FactorReadOf(type);
+  const FactorRead unknownRead = FactorReadOf(-1);  // a code without a class of its own
+  constexpr std::int32_t kFourDigits = 10000;
+  std::vector<Count> fourDigits(kFourDigits, 0);
+  std::map<std::int32_t, Count> others;
+  ValueCounts fromReader;
+  for (int i = 0; i < g_store.GetRecordCount(); ++i) {
+    if (!RecordInScope(i)) continue;
+    const CPartList& parts = g_store.Record(i).m_parts;
+    const std::string_view text = parts.Text();
+    for (std::size_t j = 0; j < parts.size(); ++j) {
+      const int type = parts.Type(j);
+      const FactorRead read = type >= 0 && type < kPartTypeCount ? reads[static_cast<std::size_t>(type)] : unknownRead;
+      if (read == FactorRead::kInPlace) {
+        const std::int32_t count = CWhfPart::CountAt(text, parts.Offset(j));
+        if (count >= 0 && count < kFourDigits) {
+          ++fourDigits[static_cast<std::size_t>(count)];
+        } else {
+          ++others[count];
+        }
+      } else if (read == FactorRead::kReader) {
+        const std::string value = g_store.GetRepeatCount(i, static_cast<int>(j));
+        if (!SameText(value, kNoFourCharValue)) fromReader.Add(value);
+      }
+    }
+  }
+  std::map<std::string, Count> sorted = fromReader.Sorted();
+  for (std::int32_t c = 0; c < kFourDigits; ++c) {
+    if (fourDigits[static_cast<std::size_t>(c)] > 0) sorted[CWhfPart::CountText(c)] += fourDigits[static_cast<std::size_t>(c)];
+  }
+  for (const auto& [c, n] : others) sorted[CWhfPart::CountText(c)] += n;
+  Lines out = Frame("Anzahl\tWiederholungsfaktoren");
+  for (const auto& [v, n] : sorted) out.push_back(Row(n, v));
+  out.emplace_back(kRule);
+  return out;
 }
 
 Lines Extremes() {
@@ -321,9 +372,7 @@ std::vector<std::string> StatisticLines(int kind) {
     case kStatExtremes: return Extremes();
     case kStatAttributes:
       return DistinctLines<ReadsAttribute>("Anzahl\tAttribute", Skipping(kNoFourCharValue, &CEdbsStore::GetAttribute));
-    case kStatRepeatCounts:
-      return DistinctLines<ReadsRepeatCount>("Anzahl\tWiederholungsfaktoren",
-                                             Skipping(kNoFourCharValue, &CEdbsStore::GetRepeatCount));
+    case kStatRepeatCounts: return RepeatCounts();
     default: return {};
   }
 }

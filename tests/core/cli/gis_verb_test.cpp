@@ -57,3 +57,13 @@ TEST(CliGis, WrongCallsAndUnwritableOutputsGiveExitStatusTwo) {
   r = RunCli("gis -o " + dir.Path("o.gpkg") + " " + dir.Path("fehlt.edbs"));
   EXPECT_EQ(r.status, 2);
 }
+
+TEST(CliGis, OnlyTheGisProgramTakesGdalIntoMemory) {
+  // The batch tool runs the GIS program beside it: check, export and stats load none of GDAL's
+  // libraries (some 30 MB of a batch run's memory).
+  const CliResult ldd = RunCli(std::string(SATZLUPE_CLI), "ldd");
+  if (ldd.status != 0) GTEST_SKIP() << "ldd fehlt";
+  EXPECT_EQ(ldd.out.find("libgdal"), std::string::npos) << ldd.out;
+  const std::string gis = std::string(SATZLUPE_CLI).substr(0, std::string(SATZLUPE_CLI).rfind('/') + 1) + "satzlupe-gis";
+  EXPECT_NE(RunCli(gis, "ldd").out.find("libgdal"), std::string::npos);
+}

@@ -211,3 +211,30 @@ TEST_F(Dispatch, DeletingRecordsMovesTheLaterOnesUp) {
   ASSERT_EQ(g_store.GetRecordCount(), 2);
   EXPECT_EQ(g_store.GetLineNumber(1), 3);
 }
+
+TEST_F(Dispatch, TextCriteriaFindEveryPartWhoseListTextBeginsWithAValue) {
+  // Record 0: a text in lower case with an umlaut. Record 1: repetition factors placed by hand,
+  // with a sign, with letters, and one without room at the end of the record.
+  Add(Line("BINF", "ULOTEX  ", "0001" "\xE4pfel und Birnen  "));
+  Add(Line("BINF", "ULOTEX  ", "0001" "-012AB1299"));
+  CEdbsRecord& factors = const_cast<CEdbsRecord&>(g_store.Record(1));
+  const std::vector<PartPlacement> parts = {{kPtFirstWhf, 40}, {kPtFirstWhf, 44}, {kPtFirstWhf, 48}};
+  factors.m_parts = CPartList(g_store.Arena(), factors.Text(), parts, factors.m_infoNameIndex);
+  const auto run = [](int c, std::initializer_list<std::pair<std::string, std::string>> a) {
+    Args(a);
+    g_store.ClearFilterSet();
+    g_store.ApplyFilterCriterion(c, 0, 0);
+    return std::string{g_store.IsInFilterSet(0) ? '1' : '0', g_store.IsInFilterSet(1) ? '1' : '0'};
+  };
+  EXPECT_EQ(run(kCritText, {{"-01", ""}}), "01");
+  EXPECT_EQ(run(kCritText, {{"0000", ""}}), "01");  // the letters count as nought
+  EXPECT_EQ(run(kCritText, {{"0012", ""}}), "00");
+  EXPECT_EQ(run(kCritText, {{"x", ""}, {"0000", ""}}), "01");
+  EXPECT_EQ(run(kCritText, {{"", ""}}), "11");
+  EXPECT_EQ(run(kCritText, {{"\xC4", ""}}), "00");
+  EXPECT_EQ(run(kCritTextOhneGrossKlein, {{"\xC4PFEL", ""}}), "10");
+  EXPECT_EQ(run(kCritTextOhneGrossKlein, {{"\xE4p", ""}}), "10");
+  EXPECT_EQ(run(kCritTextOhneGrossKlein, {{"-0", ""}}), "01");
+  EXPECT_EQ(run(kCritTextOhneGrossKlein, {{"b", ""}}), "00");
+  EXPECT_EQ(run(kCritText, {{"\xE4", ""}}), "10");
+}

@@ -179,3 +179,16 @@ TEST_F(Statistics, AnEmptyStoreGivesTheFrameWithZeroTotals) {
   EXPECT_EQ(StatisticLines(kStatLayers), (std::vector<std::string>{"Anzahl\tFolie", kRule, kRule}));
   EXPECT_TRUE(StatisticLines(kStatisticCount).empty());
 }
+
+TEST_F(Statistics, RepetitionFactorsAreCountedByTheirTextAsTheFactorShowsIt) {
+  // Factors placed by hand where no parser would put them: signs and blanks in the digits, too
+  // few characters at the end of the record, a code without a class of its own.
+  Add(Line("BINF", "ULOTEX  ", "0001" "-012 3  9999ABCD07"));
+  CEdbsRecord& record = const_cast<CEdbsRecord&>(g_store.Record(0));
+  const std::vector<PartPlacement> parts = {{kPtFirstWhf, 36}, {kPtFirstWhf, 40}, {kPtFirstWhf, 44},
+                                            {kPtFirstWhf, 48}, {kPtFirstWhf, 52}, {kPtFirstWhf, 56},
+                                            {kPtFirstWhf, 58}, {kUnknownPartType, 48}, {kPtFirstWhf, 48}};
+  record.m_parts = CPartList(g_store.Arena(), record.Text(), parts, record.m_infoNameIndex);
+  EXPECT_EQ(Rows(StatisticLines(kStatRepeatCounts)),
+            (std::vector<std::string>{"      1\t-012", "      3\t0000", "      1\t0001", "      1\t0003", "      3\t9999"}));
+}
