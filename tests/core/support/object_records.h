@@ -32,13 +32,13 @@ inline std::string Direction(long long gonHundredths) {
   return buf;
 }
 
-struct LineSpec {
+struct ObjectLine {
   std::string end;    // point field
   std::string kind;   // kind of geometry, 2 characters
   std::vector<std::string> supports = {};
 };
 
-struct InfoSpec {
+struct ObjectInfo {
   std::string infoKind;      // 2 characters
   std::string text;          // up to 33 characters
   std::string geometryKind;  // 2 characters
@@ -52,17 +52,17 @@ inline std::string Count(std::size_t n) {
 }
 
 // The body of an object record behind its header.
-inline std::string ObjectBody(const std::string& start, const std::vector<LineSpec>& lines,
-                              const std::vector<InfoSpec>& infos = {}) {
+inline std::string ObjectBody(const std::string& start, const std::vector<ObjectLine>& lines,
+                              const std::vector<ObjectInfo>& infos = {}) {
   std::string body = "0001" "0001" + start + " " + Count(lines.size());
-  for (const LineSpec& l : lines) {
+  for (const ObjectLine& l : lines) {
     body += "0001" + l.end + l.kind + "0000" + Count(l.supports.size());
     for (const std::string& s : l.supports) body += s;
   }
   body += Count(infos.empty() ? 0 : 1);
   if (infos.empty()) return body;
   body += "0001" "011" "0100" "00" "T" "0000001" + std::string(9, ' ') + Count(infos.size());
-  for (const InfoSpec& i : infos) {
+  for (const ObjectInfo& i : infos) {
     std::string text = i.text;
     text.resize(33, ' ');
     body += "0001" + i.infoKind + "K4" + "000000" + text + i.geometryKind + "001" + Count(i.points.size());
@@ -73,8 +73,8 @@ inline std::string ObjectBody(const std::string& start, const std::vector<LineSp
 
 // Appends an object record with operation key `opKey` ("FEIN", "BSPE", ...) to the store and
 // returns its index.
-inline int AddObject(const std::string& start, const std::vector<LineSpec>& lines,
-                     const std::vector<InfoSpec>& infos = {}, const std::string& opKey = "FEIN") {
+inline int AddObject(const std::string& start, const std::vector<ObjectLine>& lines,
+                     const std::vector<ObjectInfo>& infos = {}, const std::string& opKey = "FEIN") {
   const std::string text = Line(opKey, "ULOBNN  ", ObjectBody(start, lines, infos));
   const int index = g_store.GetRecordCount();
   g_store.AddRecord(text, index + 1, LookupOpKey(opKey), LookupInfoName("ULOBNN  "), 0, 0);

@@ -185,7 +185,7 @@ TEST_F(DetailPages, ARecordOnLine1234567IsFoundThroughItsNode) {
 
 TEST_F(DetailPages, APartBeyondNumber999IsFoundThroughItsNode) {
   // Four parts per line: its repetition factors and its end point.
-  std::vector<LineSpec> lines;
+  std::vector<ObjectLine> lines;
   for (int k = 0; k < 260; ++k) lines.push_back({Pt(1000 + k, 2000), "11"});
   AddObject(Pt(1000, 2000), lines);
   RebuildDetailRecords();

@@ -33,7 +33,7 @@ class GeometryDrawing : public ::testing::Test {
   }
 
   // A special information on a record whose start point is (0, 0) and that has no lines.
-  static int Info(const InfoSpec& info) { return AddObject(Pt(0, 0), {}, {info}); }
+  static int Info(const ObjectInfo& info) { return AddObject(Pt(0, 0), {}, {info}); }
 
   // A text field with `head` in front and `number` from position `at` on.
   static std::string Key(const std::string& head, int at, const std::string& number) {
@@ -137,7 +137,7 @@ TEST_F(GeometryDrawing, ParcelWithDenominatorZeroShowsTheNumeratorAlone) {
 }
 
 TEST_F(GeometryDrawing, TextBelowTwoPixelsStaysPendingAndTheLettersLineGoesOn) {
-  const InfoSpec number{"11", Key("HA", 15, "0007"), "15", {Pt(0, 0), Pt(100, 0), Pt(100, 100)}};
+  const ObjectInfo number{"11", Key("HA", 15, "0007"), "15", {Pt(0, 0), Pt(100, 0), Pt(100, 100)}};
   const int r = Info(number);
   g_textHeight = 5.0;
   g_viewScale = 0.39;  // 1.95 pixels
