@@ -13,27 +13,22 @@ int g_filterCount = 0;
 
 int CEdbsStore::AddRecord(std::string_view text, int lineNumber, int opKeyIndex, int infoNameIndex,
                           int fileIndex, int checkFlags) {
-  CEdbsRecord& record = m_records.emplace_back();
-  record.m_lineNumber = lineNumber;
-  record.m_opKeyIndex = static_cast<std::int8_t>(opKeyIndex);
-  record.m_infoNameIndex = static_cast<std::int8_t>(infoNameIndex);
-  record.m_fileIndex = static_cast<std::int8_t>(fileIndex);
-  record.m_checkFlags = static_cast<std::uint16_t>(checkFlags);
-  return Parse(record, text, false);
+  return AppendParsed(text, lineNumber, opKeyIndex, infoNameIndex, fileIndex, checkFlags, false);
 }
 
 int CEdbsStore::AddRecordInArena(std::string_view text, int lineNumber, int opKeyIndex, int infoNameIndex,
                                  int fileIndex, int checkFlags) {
+  return AppendParsed(text, lineNumber, opKeyIndex, infoNameIndex, fileIndex, checkFlags, true);
+}
+
+int CEdbsStore::AppendParsed(std::string_view text, int lineNumber, int opKeyIndex, int infoNameIndex,
+                             int fileIndex, int checkFlags, bool inArena) {
   CEdbsRecord& record = m_records.emplace_back();
   record.m_lineNumber = lineNumber;
   record.m_opKeyIndex = static_cast<std::int8_t>(opKeyIndex);
   record.m_infoNameIndex = static_cast<std::int8_t>(infoNameIndex);
   record.m_fileIndex = static_cast<std::int8_t>(fileIndex);
   record.m_checkFlags = static_cast<std::uint16_t>(checkFlags);
-  return Parse(record, text, true);
-}
-
-int CEdbsStore::Parse(CEdbsRecord& record, std::string_view text, bool inArena) {
   const int result = ParseRecord(text, record.m_opKeyIndex, record.m_infoNameIndex, m_placements);
   record.m_parseResult = static_cast<std::int16_t>(result > 0 ? result : 0);
   record.m_parts = CPartList(Arena(), text, m_placements, record.m_infoNameIndex, inArena);

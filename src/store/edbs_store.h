@@ -85,7 +85,8 @@ class CEdbsStore {
   const CEdbsRecord& Record(int i) const { return m_records[i]; }
 
  private:
-  int Parse(CEdbsRecord& record, std::string_view text, bool inArena);
+  int AppendParsed(std::string_view text, int lineNumber, int opKeyIndex, int infoNameIndex, int fileIndex,
+                   int checkFlags, bool inArena);
   // Moves the records left after a deletion into a fresh arena when they use less than half of
   // the arenas, so that deleting records gives their memory back.
   void GiveBackDeletedTexts();
