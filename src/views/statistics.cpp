@@ -1,5 +1,6 @@
 #include "views/statistics.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -285,7 +286,9 @@ Lines RepeatCounts() {
   for (int type = 0; type < kPartTypeCount; ++type) reads[static_cast<std::size_t>(type)] = FactorReadOf(type);
   const FactorRead unknownRead = FactorReadOf(-1);  // a code without a class of its own
   constexpr std::int32_t kFourDigits = 10000;
-  std::vector<Count> fourDigits(kFourDigits, 0);
+  // Counts below kFourDigits are tallied by index; the table grows only as far as the counts
+  // reach, so a small delivery does not clear and walk ten thousand slots.
+  std::vector<Count> fourDigits;
   std::map<std::int32_t, Count> others;
   ValueCounts fromReader;
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
@@ -298,7 +301,9 @@ Lines RepeatCounts() {
       if (read == FactorRead::kInPlace) {
         const std::int32_t count = CWhfPart::CountAt(text, parts.Offset(j));
         if (count >= 0 && count < kFourDigits) {
-          ++fourDigits[static_cast<std::size_t>(count)];
+          const auto slot = static_cast<std::size_t>(count);
+          if (slot >= fourDigits.size()) fourDigits.resize(std::max(slot + 1, 2 * fourDigits.size()), 0);
+          ++fourDigits[slot];
         } else {
           ++others[count];
         }
@@ -309,8 +314,8 @@ Lines RepeatCounts() {
     }
   }
   std::map<std::string, Count> sorted = fromReader.Sorted();
-  for (std::int32_t c = 0; c < kFourDigits; ++c) {
-    if (fourDigits[static_cast<std::size_t>(c)] > 0) sorted[CWhfPart::CountText(c)] += fourDigits[static_cast<std::size_t>(c)];
+  for (std::size_t c = 0; c < fourDigits.size(); ++c) {
+    if (fourDigits[c] > 0) sorted[CWhfPart::CountText(static_cast<std::int32_t>(c))] += fourDigits[c];
   }
   for (const auto& [c, n] : others) sorted[CWhfPart::CountText(c)] += n;
   Lines out = Frame("Anzahl\tWiederholungsfaktoren");
