@@ -27,7 +27,7 @@ namespace {
 class CExportText {
  public:
   // crlf: lines end with CR LF (the file), else with LF.
-  explicit CExportText(bool crlf) : m_crlf(crlf) { Take(std::size_t{1} << 16); }
+  explicit CExportText(bool crlf) : m_crlf(crlf) { Take(std::size_t{1} << 12); }
 
   std::string_view Text() const { return {m_buffer.data(), static_cast<std::size_t>(m_pos - m_buffer.data())}; }
   std::size_t Size() const { return static_cast<std::size_t>(m_pos - m_buffer.data()); }
