@@ -224,19 +224,24 @@ void BrowseDetail(edbs::Canvas& dc, const Choices& c) {
   const DetailPage page = BuildDetailPage(maxCount, hideWhf);
   // A part's fields are drawn alike for every part of its type (the export already read every
   // part's rows), so each type is drawn once, moved as its record chose.
+  // The grey surroundings are the whole data drawn again: the first record shows them as the
+  // settings say, the others are drawn as with the option switched off.
   std::set<int> typesDrawn;
+  const bool surroundings = g_settings.DetailGrafik;
   int drawn = 0;
   for (const DetailRecordNode& node : page.records) {
     if (drawn++ >= kMaxDetailRecordsDrawn) break;
     const DetailDrawState state = MovedDetail(c, static_cast<unsigned>(node.record) + 70);
     SelectDetailRecord(node.record);
     DrawDetail(dc, state);
+    g_settings.DetailGrafik = false;
     for (const DetailPartNode& part : node.parts) {
       if (!typesDrawn.insert(g_store.GetPartType(node.record, part.part)).second) continue;
       SelectDetailPart(node.record, part.part, part.text.empty());
       DrawDetail(dc, state);
     }
   }
+  g_settings.DetailGrafik = surroundings;
   // A part node without text draws nothing.
   if (!page.records.empty()) SelectDetailPart(page.records.front().record, 0, true);
   DrawDetail(dc, DetailDrawState{});
@@ -290,21 +295,23 @@ FilterRun RunFor(int tab, const Choices& c, unsigned k) {
   const FilterCriterionInfo& info = FilterTabInfo(tab);
   switch (info.input) {
     case FilterInput::kList: {
+      // The dialog's list is gathered from the data only when the input picks from it.
+      const unsigned wanted = c.Byte(k + 1) % 4;
+      if (wanted == 0) break;
       const std::vector<std::string> lines = FilterListLines(tab);
-      const unsigned wanted = lines.empty() ? 0 : c.Byte(k + 1) % 4;
-      for (unsigned n = 0; n < wanted; ++n) run.selectedLines.push_back(lines[c.Byte(k + 2 + n) % lines.size()]);
+      for (unsigned n = 0; n < wanted && !lines.empty(); ++n) run.selectedLines.push_back(lines[c.Byte(k + 2 + n) % lines.size()]);
       break;
     }
     case FilterInput::kLine:
       run.argumentLine = ArgumentLine(c, k + 5);
       break;
     case FilterInput::kCoordinates: {
-      const GraphicExtent e = ComputeGraphicExtent();
-      const bool fromData = (c.Byte(k + 1) & 1) != 0;
-      run.coordinates = {fromData ? Format("%.3f", e.xMin) : c.Text(k + 2, 16),
-                         fromData ? Format("%.3f", e.yMin) : c.Text(k + 3, 16),
-                         fromData ? Format("%.3f", e.xMax) : c.Text(k + 4, 16),
-                         fromData ? Format("%.3f", e.yMax) : c.Text(k + 5, 16)};
+      if ((c.Byte(k + 1) & 1) != 0) {
+        const GraphicExtent e = ComputeGraphicExtent();
+        run.coordinates = {Format("%.3f", e.xMin), Format("%.3f", e.yMin), Format("%.3f", e.xMax), Format("%.3f", e.yMax)};
+      } else {
+        run.coordinates = {c.Text(k + 2, 16), c.Text(k + 3, 16), c.Text(k + 4, 16), c.Text(k + 5, 16)};
+      }
       break;
     }
     case FilterInput::kNone:
