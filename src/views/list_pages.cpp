@@ -68,6 +68,9 @@ std::vector<ColumnDef> PartColumns(int tab, bool whf) {
 
 bool HasRunningText(int tab) { return tab == kListSonstige || tab == kListAlle; }
 
+// As many as ListColumns gives, without writing their headers.
+std::size_t ColumnCount(int tab) { return kFirstPartColumn + (HasRunningText(tab) ? 1 : 0) + PartColumns(tab).size(); }
+
 // The tab that lists each information name; -1 for names only "Alle" lists.
 const std::array<int, kInfoNameCount>& TabOfInfoName() {
   static const std::array<int, kInfoNameCount> table = [] {
@@ -262,7 +265,7 @@ std::vector<ListRow> BuildListPage(int tab, int maxCount, bool whf) {
   if (tab < 0 || tab >= kListTabCount) return {};
   // A page size read from the profile is not range-checked; a page shows at least one record.
   const std::int64_t end = std::min<std::int64_t>(count, std::int64_t{g_listStart} + std::max(1, maxCount));
-  PageBuilder builder(tab, whf, ListColumns(tab, whf).size());
+  PageBuilder builder(tab, whf, ColumnCount(tab));
   for (std::int64_t k = g_listStart; k < end; ++k) builder.AddRecord(g_listIndex[static_cast<std::size_t>(k)]);
   return builder.Take();
 }
