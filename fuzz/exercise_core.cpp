@@ -114,16 +114,19 @@ void StartAndEndWithAProfile(const Choices& c, bool atStart) {
 }
 
 // What the detail dialog, the list and the statistics ask of every part besides what the export
-// asks (the detail rows and the full list text): the list text for another selector and the typed
-// field readers.
+// asks (the detail rows and the full list text): the list text for another selector, and the typed
+// field readers. The criteria and statistics read the fields of every part in scope; here each
+// part type's readers run on its first part of the input, whatever the filter left.
 void LookAtRecords(const Choices& c) {
   const int records = std::min(g_store.GetRecordCount(), kMaxRecordsWalked);
+  std::set<int> typesRead;
   for (int i = 0; i < records; ++i) {
     (void)g_store.GetRecordTitle(i);
     const int parts = std::min(g_store.GetPartCount(i), kMaxPartsWalked);
     for (int j = 0; j < parts; ++j) {
       int selector = static_cast<int>(c.Byte(static_cast<unsigned>(i + j)) % 30) - 2;
       (void)g_store.GetPartListTextDotted(i, j, selector);
+      if (!typesRead.insert(g_store.GetPartType(i, j)).second) continue;
       (void)g_store.GetLayer(i, j);
       (void)g_store.GetObjectType(i, j);
       (void)g_store.GetGeometryKind(i, j);
@@ -382,7 +385,9 @@ void ExerciseCore(std::string_view bytes) {
 
   g_store.DeleteRecordsOutsideFilterSet();
   (void)StatisticLines(kStatRecordsPerFile);
-  StartAndEndWithAProfile(c, false);
+  // One input in four ends the program, which writes its settings back; what it writes does not
+  // depend on the input beyond the values read at the start.
+  if ((c.Byte(14) & 3) == 0) StartAndEndWithAProfile(c, false);
   // Everything allocated is given back, so that the fuzzer sees a leak as a leak at once.
   ResetProgramState();
   edbs::SetPrompt(nullptr);
