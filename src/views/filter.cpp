@@ -84,13 +84,13 @@ void FinishLineBounds(const FilterCriterionInfo& tab, FilterArguments& args) {
 
 std::optional<std::string> ParseArgumentLine(const FilterCriterionInfo& tab, std::string_view typed,
                                              FilterArguments& args) {
-  const std::string line = std::string(typed) + kArgumentEnd;
   bool upper = false;  // reading the upper part of the argument
   int chars = 0;       // characters of the current part
   int n = 0;           // index of the current argument
   std::string scratch;  // the bounds of an argument beyond the list: read, never stored
-  for (std::size_t pos = 0; pos < line.size(); ++pos) {
-    const char c = line[pos];
+  // The typed line read as if it ended with one more argument end.
+  for (std::size_t pos = 0; pos <= typed.size(); ++pos) {
+    const char c = pos < typed.size() ? typed[pos] : kArgumentEnd;
     if (c == ' ') continue;
     if (c == kRangeMark) {
       if (upper) return MultipleDash(pos);
