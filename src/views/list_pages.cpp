@@ -123,14 +123,17 @@ class PageBuilder {
 
   std::size_t AddRow(int i) {
     m_rows.push_back(ListRow{i, std::vector<std::string>(m_columnCount)});
-    m_used.emplace_back(m_columnCount, false);
+    m_used.push_back(0);
     return m_rows.size() - 1;
   }
 
   void Put(std::size_t row, std::size_t column, std::string text) {
     m_rows[row].cells[column] = std::move(text);
-    m_used[row][column] = true;
+    m_used[row] |= Bit(column);
   }
+  bool Used(std::size_t row, std::size_t column) const { return (m_used[row] & Bit(column)) != 0; }
+  // A tab has fewer than 64 columns (the widest, DLPU...., has 14).
+  static std::uint64_t Bit(std::size_t column) { return std::uint64_t{1} << column; }
 
   void AddPart(int i, int j) {
     const int type = g_store.GetPartType(i, j);
@@ -151,7 +154,7 @@ class PageBuilder {
     std::size_t end = k + 1;
     while (end < m_defs.size() && m_defs[end].level > m_defs[k].level) ++end;
     bool free = true;
-    for (std::size_t c = k; c < end && free; ++c) free = !m_used[parentRow][kFirstPartColumn + c];
+    for (std::size_t c = k; c < end && free; ++c) free = !Used(parentRow, kFirstPartColumn + c);
     const std::size_t row = free ? parentRow : AddRow(m_rows[m_first].record);
     Put(row, kFirstPartColumn + k, std::move(text));
     for (int l = level; l <= kMaxLevel; ++l) m_levelRow[l] = row;
@@ -189,7 +192,7 @@ class PageBuilder {
   bool m_runningText;
   std::size_t m_columnCount;
   std::vector<ListRow> m_rows;
-  std::vector<std::vector<bool>> m_used;
+  std::vector<std::uint64_t> m_used;  // per row, a bit for each column that holds text
   std::size_t m_first = 0;
   std::array<std::size_t, kMaxLevel + 1> m_levelRow{};
 };
@@ -225,6 +228,7 @@ ListColour ListTabBackground(int tab) {
 std::vector<ListColumn> ListColumns(int tab, bool whf) {
   if (tab < 0 || tab >= kListTabCount) return {};
   std::vector<ListColumn> columns;
+  columns.reserve(ColumnCount(tab));
   columns.push_back({tab == kListUlo8alk ? "Zeilen-Nr.\n2.Zeile" : "Zeilen-Nr.", 60});
   columns.push_back({std::string(PartTypeName(kPtAnfang)), tab >= kListUlovekdw ? 290 : 240});
   if (tab == kListSonstige) columns.push_back({"Sonstiger Inhalt", 2000});
