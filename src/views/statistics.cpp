@@ -36,8 +36,11 @@ constexpr std::string_view kFachKindNames = "44";
 constexpr std::size_t kFachkennungWidth = 2;
 
 // The lines every statistic begins with: the share of the filter set when one exists.
-Lines Frame(std::string_view title) {
+// The heading lines; `rows` is how many lines the statistic adds below them, so that the list is
+// allocated once.
+Lines Frame(std::string_view title, std::size_t rows = 0) {
   Lines out;
+  out.reserve(4 + rows);
   if (g_filterCount > 0) {
     const int records = g_store.GetRecordCount();
     const double percent = records > 0 ? 100.0 * g_filterCount / records : 0.0;
@@ -78,7 +81,9 @@ struct TableForm {
 
 template <typename NameOf>
 Lines TableLines(const TableForm& form, const TableCounts& counts, NameOf nameOf) {
-  Lines out = Frame(form.title);
+  const auto filled = static_cast<std::size_t>(
+      std::count_if(counts.perEntry.begin(), counts.perEntry.end(), [](Count n) { return n > 0; }));
+  Lines out = Frame(form.title, filled + 3);
   Count total = 0;
   for (std::size_t k = 0; k < counts.perEntry.size(); ++k) {
     if (counts.perEntry[k] <= 0) continue;
@@ -233,8 +238,9 @@ Lines DistinctLines(std::string_view title, Read read) {
       if (classReads(i, j)) read(i, j, counts);
     }
   }
-  Lines out = Frame(title);
-  for (const auto& [v, n] : counts.Sorted()) out.push_back(Row(n, v));
+  const std::map<std::string, Count> sorted = counts.Sorted();
+  Lines out = Frame(title, sorted.size() + 1);
+  for (const auto& [v, n] : sorted) out.push_back(Row(n, v));
   out.emplace_back(kRule);
   return out;
 }
@@ -318,7 +324,7 @@ Lines RepeatCounts() {
     if (fourDigits[c] > 0) sorted[CWhfPart::CountText(static_cast<std::int32_t>(c))] += fourDigits[c];
   }
   for (const auto& [c, n] : others) sorted[CWhfPart::CountText(c)] += n;
-  Lines out = Frame("Anzahl\tWiederholungsfaktoren");
+  Lines out = Frame("Anzahl\tWiederholungsfaktoren", sorted.size() + 1);
   for (const auto& [v, n] : sorted) out.push_back(Row(n, v));
   out.emplace_back(kRule);
   return out;
