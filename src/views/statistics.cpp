@@ -35,8 +35,8 @@ constexpr std::string_view kLastFachKind = "19";
 constexpr std::string_view kFachKindNames = "44";
 constexpr std::size_t kFachkennungWidth = 2;
 
-// The lines every statistic begins with: the share of the filter set when one exists.
-// The heading lines; `rows` is how many lines the statistic adds below them, so that the list is
+// The lines every statistic begins with: the share of the filter set when one exists, the title
+// and the rule. `rows` is how many lines the statistic adds below them, so that the list is
 // allocated once.
 Lines Frame(std::string_view title, std::size_t rows = 0) {
   Lines out;
@@ -225,6 +225,14 @@ struct ReadsAttribute {
   static bool Of() { return requires(const C& p) { p.GetAttribute(); }; }
 };
 
+// A row per distinct value, in byte-wise order, with the number of parts that carry it.
+Lines SortedLines(std::string_view title, const std::map<std::string, Count>& sorted) {
+  Lines out = Frame(title, sorted.size() + 1);
+  for (const auto& [v, n] : sorted) out.push_back(Row(n, v));
+  out.emplace_back(kRule);
+  return out;
+}
+
 // Distinct values in byte-wise order with the number of parts that carry each. `read` adds the
 // value of a part that has one to the counts; it is asked only for parts whose class has the
 // reader that Probe names.
@@ -238,11 +246,7 @@ Lines DistinctLines(std::string_view title, Read read) {
       if (classReads(i, j)) read(i, j, counts);
     }
   }
-  const std::map<std::string, Count> sorted = counts.Sorted();
-  Lines out = Frame(title, sorted.size() + 1);
-  for (const auto& [v, n] : sorted) out.push_back(Row(n, v));
-  out.emplace_back(kRule);
-  return out;
+  return SortedLines(title, counts.Sorted());
 }
 
 // A store reader whose placeholder marks a part without the value.
@@ -324,10 +328,7 @@ Lines RepeatCounts() {
     if (fourDigits[c] > 0) sorted[CWhfPart::CountText(static_cast<std::int32_t>(c))] += fourDigits[c];
   }
   for (const auto& [c, n] : others) sorted[CWhfPart::CountText(c)] += n;
-  Lines out = Frame("Anzahl\tWiederholungsfaktoren", sorted.size() + 1);
-  for (const auto& [v, n] : sorted) out.push_back(Row(n, v));
-  out.emplace_back(kRule);
-  return out;
+  return SortedLines("Anzahl\tWiederholungsfaktoren", sorted);
 }
 
 Lines Extremes() {
