@@ -81,37 +81,31 @@ T* Child(QWidget& parent, int id) {
 class GisExportTest : public QObject {
   Q_OBJECT
  private:
-  std::unique_ptr<guitest::ScriptedServices> m_services;
-  std::unique_ptr<CMainFrame> m_frame;
+  guitest::RunningFrame m_app;
 
   void Open(const QString& path) {
-    m_frame->View()->OpenFile(path);
-    QVERIFY(guitest::WaitForLoad(*m_frame));
-    m_frame->UpdateCommandUI();
+    m_app.frame->View()->OpenFile(path);
+    QVERIFY(guitest::WaitForLoad(*m_app.frame));
+    m_app.frame->UpdateCommandUI();
   }
   QString Output(const QString& name) { return guitest::TempDir() + QLatin1Char('/') + name; }
 
  private slots:
   void init() {
-    guitest::ResetProgramState();
-    m_services = std::make_unique<guitest::ScriptedServices>();
-    m_frame = std::make_unique<CMainFrame>();
-    m_frame->show();
-    QCoreApplication::processEvents();
+    m_app.Start();
   }
   void cleanup() {
-    m_frame.reset();
-    m_services.reset();
+    m_app.Stop();
   }
 
   void CommandFollowsLesbarSpeichernAndNeedsData() {
-    QAction* command = m_frame->Command(ID_DATEI_GIS_EXPORT);
+    QAction* command = m_app.frame->Command(ID_DATEI_GIS_EXPORT);
     QVERIFY(command);
     QCOMPARE(command->text(), QStringLiteral("&GIS-Export ..."));
     QCOMPARE(command->objectName(), QStringLiteral("cmd32841"));
-    QMenu* datei = m_frame->menuBar()->actions().first()->menu();
+    QMenu* datei = m_app.frame->menuBar()->actions().first()->menu();
     const QList<QAction*> items = datei->actions();
-    const int at = items.indexOf(m_frame->Command(ID_DATEI_LESBAR_SPEICHERN));
+    const int at = items.indexOf(m_app.frame->Command(ID_DATEI_LESBAR_SPEICHERN));
     QVERIFY(at >= 0 && at + 2 < items.size());
     QCOMPARE(items[at + 1], command);
     QVERIFY(items[at + 2]->isSeparator());
@@ -123,7 +117,7 @@ class GisExportTest : public QObject {
   void ExportWritesTheFileAndReportsTheCounts() {
     Open(GisFile("hole"));
     const QString out = Output(QStringLiteral("hole.gpkg"));
-    m_services->prompt.fileChoices.push_back(QStringToPath(out));
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(out));
     QString suggested, name, shownOutput, report;
     std::shared_ptr<Watch> result;
     auto watch = WhenShown<CGisExportDialog>([&](CGisExportDialog& d) {
@@ -139,23 +133,23 @@ class GisExportTest : public QObject {
       });
       Child<QPushButton>(d, CGisExportDialog::IDC_OK)->click();
     });
-    m_frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
+    m_app.frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
     QVERIFY(Handled(watch));
     QVERIFY(result && Handled(result));
     QCOMPARE(suggested, QStringLiteral("EPSG:31469"));
     QCOMPARE(name, QStringLiteral("DHDN / 3-degree Gauss-Kruger zone 5"));
     QCOMPARE(shownOutput, QStringLiteral("Ausgabe: ") + out + QStringLiteral(" (GeoPackage)"));
-    QCOMPARE(m_services->prompt.chooserTitles, std::vector<std::string>{"GIS-Export"});
+    QCOMPARE(m_app.services->prompt.chooserTitles, std::vector<std::string>{"GIS-Export"});
     QVERIFY(std::filesystem::exists(QStringToPath(out)));
     QVERIFY2(report.contains(QStringLiteral("flaechen         2 (2 Flurstücke, 0 andere Flächen)")), qPrintable(report));
     QVERIFY(report.contains(QStringLiteral("Bezugssystem: EPSG:31469\n")));
-    QVERIFY(m_services->prompt.messages.empty());
+    QVERIFY(m_app.services->prompt.messages.empty());
   }
 
   void UnknownCodeKeepsTheDialogOpenUntilCancelled() {
     Open(GisFile("square"));
     const QString out = Output(QStringLiteral("nie.gpkg"));
-    m_services->prompt.fileChoices.push_back(QStringToPath(out));
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(out));
     bool stillOpen = false;
     QString targetName;
     auto watch = WhenShown<CGisExportDialog>([&](CGisExportDialog& d) {
@@ -168,11 +162,11 @@ class GisExportTest : public QObject {
       stillOpen = d.isVisible();
       Child<QPushButton>(d, CGisExportDialog::IDC_CANCEL)->click();
     });
-    m_frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
+    m_app.frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
     QVERIFY(Handled(watch));
     QVERIFY(stillOpen);
     QCOMPARE(targetName, QStringLiteral("unbekannter EPSG-Code"));
-    QCOMPARE(m_services->prompt.messages,
+    QCOMPARE(m_app.services->prompt.messages,
              std::vector<std::string>{guitest::Core("Unbekanntes Bezugssystem: EPSG:99999\nBitte einen EPSG-Code wie "
                                                     "EPSG:31469 angeben.")});
     QVERIFY(!std::filesystem::exists(QStringToPath(out)));
@@ -185,30 +179,30 @@ class GisExportTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("alt");
     file.close();
-    m_services->prompt.fileChoices.push_back(QStringToPath(out));
-    m_services->prompt.answers.push_back(edbs::PromptAnswer::No);
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(out));
+    m_app.services->prompt.answers.push_back(edbs::PromptAnswer::No);
     auto watch = WhenShown<CGisExportDialog>([](CGisExportDialog& d) { d.accept(); });
-    m_frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
+    m_app.frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
     QVERIFY(Handled(watch));
     QCOMPARE(QFileInfo(out).size(), qint64(3));
-    QCOMPARE(m_services->prompt.messages.size(), std::size_t(1));
-    QVERIFY(QString::fromStdString(m_services->prompt.messages[0]).contains(QStringLiteral("existiert bereits")));
+    QCOMPARE(m_app.services->prompt.messages.size(), std::size_t(1));
+    QVERIFY(QString::fromStdString(m_app.services->prompt.messages[0]).contains(QStringLiteral("existiert bereits")));
   }
 
   void UnknownExtensionIsReportedBeforeTheDialog() {
     Open(GisFile("square"));
-    m_services->prompt.fileChoices.push_back(QStringToPath(Output(QStringLiteral("plan.kml"))));
-    m_frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
-    QCOMPARE(m_services->prompt.messages.size(), std::size_t(1));
-    QVERIFY(QString::fromStdString(m_services->prompt.messages[0]).startsWith(QStringLiteral("Unbekanntes Ausgabeformat")));
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(Output(QStringLiteral("plan.kml"))));
+    m_app.frame->Command(ID_DATEI_GIS_EXPORT)->trigger();
+    QCOMPARE(m_app.services->prompt.messages.size(), std::size_t(1));
+    QVERIFY(QString::fromStdString(m_app.services->prompt.messages[0]).startsWith(QStringLiteral("Unbekanntes Ausgabeformat")));
   }
 
   void HelpButtonOpensTheTopicOfTheDialog() {
-    CGisExportDialog dialog(QStringLiteral("x.gpkg (GeoPackage)"), 0, 0, m_frame.get());
+    CGisExportDialog dialog(QStringLiteral("x.gpkg (GeoPackage)"), 0, 0, m_app.frame.get());
     QCOMPARE(Child<QLineEdit>(dialog, CGisExportDialog::IDC_GIS_CRS)->text(), QString());
     QCOMPARE(Child<QLabel>(dialog, CGisExportDialog::IDC_GIS_CRS_NAME)->text(), QStringLiteral("bitte einen EPSG-Code eingeben"));
     Child<QPushButton>(dialog, CGisExportDialog::IDC_HELP)->click();
-    QCOMPARE(m_services->help.topics, std::vector<int>{0x20000 + 170});
+    QCOMPARE(m_app.services->help.topics, std::vector<int>{0x20000 + 170});
   }
 
   void HelpPageHasAnAnchorForEveryControl() {

@@ -26,12 +26,11 @@ using namespace satzlupe;
 class GraphicViewTest : public QObject {
   Q_OBJECT
  private:
-  std::unique_ptr<guitest::ScriptedServices> m_services;
-  std::unique_ptr<CMainFrame> m_frame;
+  guitest::RunningFrame m_app;
 
-  CEdbsView* View() { return m_frame->View(); }
-  QWidget* Port() { return m_frame->View()->viewport(); }
-  void Trigger(int id) { m_frame->Command(id)->trigger(); }
+  CEdbsView* View() { return m_app.frame->View(); }
+  QWidget* Port() { return m_app.frame->View()->viewport(); }
+  void Trigger(int id) { m_app.frame->Command(id)->trigger(); }
 
   // Shows the window and paints it now, as the screen would.
   void Paint() {
@@ -40,9 +39,9 @@ class GraphicViewTest : public QObject {
   }
 
   bool Open(const QString& path) {
-    m_services->prompt.fileChoices.push_back(QStringToPath(path));
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(path));
     Trigger(ID_DATEI_OEFFNEN);
-    return guitest::WaitForLoad(*m_frame);
+    return guitest::WaitForLoad(*m_app.frame);
   }
 
   void ShowGraphic() {
@@ -80,18 +79,12 @@ class GraphicViewTest : public QObject {
 
  private slots:
   void init() {
-    guitest::ResetProgramState();
-    m_services = std::make_unique<guitest::ScriptedServices>();
-    m_frame = std::make_unique<CMainFrame>();
-    m_frame->resize(1000, 800);
-    m_frame->show();
-    QCoreApplication::processEvents();
+    m_app.Start(QSize(1000, 800));
     QVERIFY(Open(guitest::ExampleFile()));
     ShowGraphic();
   }
   void cleanup() {
-    m_frame.reset();
-    m_services.reset();
+    m_app.Stop();
   }
 
   void GrafikDrawsTheRecordsOnce() {
@@ -103,7 +96,7 @@ class GraphicViewTest : public QObject {
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x) black += image.pixel(x, y) == qRgb(0, 0, 0);
     QVERIFY2(black > 100, qPrintable(QString::number(black)));
-    guitest::SaveShot(*m_frame, QStringLiteral("graphic_example"));
+    guitest::SaveShot(*m_app.frame, QStringLiteral("graphic_example"));
   }
 
   void PlanFileShowsWhatTheWindowShows() {
@@ -123,7 +116,7 @@ class GraphicViewTest : public QObject {
     Paint();
     Port()->update(QRect(10, 10, 50, 50));  // a dialog moved away from a corner
     QCoreApplication::processEvents();
-    m_frame->statusBar()->repaint();
+    m_app.frame->statusBar()->repaint();
     MoveTo(QPoint(300, 200));  // the readout repaints the status bar
     Paint();
     QCOMPARE(View()->GraphicDrawCount(), draws);
@@ -135,7 +128,7 @@ class GraphicViewTest : public QObject {
     View()->Invalidate();
     Paint();
     QCOMPARE(View()->GraphicDrawCount(), ++draws);
-    m_frame->resize(900, 700);
+    m_app.frame->resize(900, 700);
     QCoreApplication::processEvents();
     Paint();
     QCOMPARE(View()->GraphicDrawCount(), ++draws);
@@ -180,14 +173,14 @@ class GraphicViewTest : public QObject {
 
   void MiddleRectangleExtendsTheFilterSet() {
     QCOMPARE(g_filterCount, 0);
-    QVERIFY(!m_frame->Command(ID_FILTERMENGE_ENTLEEREN)->isEnabled());
+    QVERIFY(!m_app.frame->Command(ID_FILTERMENGE_ENTLEEREN)->isEnabled());
     const QSize client = View()->ClientSize();
     // From the lower right to the upper left corner: everything drawn lies inside.
     Drag(Qt::MiddleButton, QPoint(client.width() - 1, client.height() - 1), QPoint(0, 0));
     QVERIFY(g_coordWindow.xMin < g_coordWindow.xMax);
     QVERIFY(g_coordWindow.yMin < g_coordWindow.yMax);
     QVERIFY(g_filterCount > 0);
-    QVERIFY(m_frame->Command(ID_FILTERMENGE_ENTLEEREN)->isEnabled());
+    QVERIFY(m_app.frame->Command(ID_FILTERMENGE_ENTLEEREN)->isEnabled());
     const int draws = View()->GraphicDrawCount();
     Paint();
     QCOMPARE(View()->GraphicDrawCount(), draws + 1);  // now with the filter set in red
@@ -232,12 +225,12 @@ class GraphicViewTest : public QObject {
     MoveTo(QPoint(321, 123));
     const QSize c = View()->ClientSize();
     const QString expected = ToQString(CursorPositionText(321, 123, c.width(), c.height()));
-    QCOMPARE(m_frame->CoordinatePane()->text(), expected);
+    QCOMPARE(m_app.frame->CoordinatePane()->text(), expected);
     QVERIFY(expected.contains(QStringLiteral(" / ")));
     // Not on the start screen.
     Trigger(ID_KEINE_GRAFIK);
     MoveTo(QPoint(10, 10));
-    QCOMPARE(m_frame->CoordinatePane()->text(), expected);
+    QCOMPARE(m_app.frame->CoordinatePane()->text(), expected);
   }
 
   // The real ALK sample as a user looks at it: the whole delivery, with grid and labels, and a
@@ -245,21 +238,21 @@ class GraphicViewTest : public QObject {
   void RealSampleAsAUserSeesIt() {
     const QString path = guitest::UnpackedSample();
     if (path.isEmpty()) QSKIP("Die ALK-Musterlieferung fehlt.");
-    m_frame->resize(1100, 850);
+    m_app.frame->resize(1100, 850);
     QVERIFY(Open(path));
     ShowGraphic();
-    guitest::SaveShot(*m_frame, QStringLiteral("sample_whole"));
+    guitest::SaveShot(*m_app.frame, QStringLiteral("sample_whole"));
     g_settings.Gitternetz = g_settings.Gitterschrift = g_settings.Gitterauto = true;
     View()->Invalidate();
     Paint();
     QCOMPARE(g_settings.Gitterabstand, 1000.0);
-    guitest::SaveShot(*m_frame, QStringLiteral("sample_grid"));
+    guitest::SaveShot(*m_app.frame, QStringLiteral("sample_grid"));
     g_settings.Gitternetz = g_settings.Gitterschrift = g_settings.Gitterauto = false;
     ApplyViewScaleAndCentre(0.4, 5495030, 5653890);  // Walther-Rathenau-Strasse
     View()->Invalidate();
     Paint();
     QCOMPARE(g_viewScale, 2.5);
-    guitest::SaveShot(*m_frame, QStringLiteral("sample_street"));
+    guitest::SaveShot(*m_app.frame, QStringLiteral("sample_street"));
   }
 
   void GesturesLeaveTheStartScreenAlone() {

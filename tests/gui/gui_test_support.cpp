@@ -103,6 +103,20 @@ void LoadFile(const QString& path) {
   PerformPendingLoad(canvas);
 }
 
+void RunningFrame::Start(QSize size) {
+  ResetProgramState();
+  services = std::make_unique<ScriptedServices>();
+  frame = std::make_unique<satzlupe::CMainFrame>();
+  if (size.isValid()) frame->resize(size);
+  frame->show();
+  QCoreApplication::processEvents();
+}
+
+void RunningFrame::Stop() {
+  frame.reset();
+  services.reset();
+}
+
 bool WaitForLoad(satzlupe::CMainFrame& frame, int timeoutMs) {
   QElapsedTimer timer;
   timer.start();

@@ -36,6 +36,15 @@ struct ScriptedServices {
   edbs::RecordingWaitCursor cursor;
 };
 
+// The main window as each test of it starts: program state reset, scripted services, the window
+// shown (resized first when a size is given). Stop closes the window before the services go.
+struct RunningFrame {
+  void Start(QSize size = QSize());
+  void Stop();
+  std::unique_ptr<ScriptedServices> services;
+  std::unique_ptr<satzlupe::CMainFrame> frame;
+};
+
 // Writes `lines` (UTF-8 in the test source, written as Windows-1252) each ended by a line feed.
 QString WriteEdbsFile(const QString& name, const QStringList& lines);
 // One EDBS line from its 36-character header fields and body; the length field is computed.

@@ -16,10 +16,9 @@ using namespace satzlupe;
 class HighDpiTest : public QObject {
   Q_OBJECT
  private:
-  std::unique_ptr<guitest::ScriptedServices> m_services;
-  std::unique_ptr<CMainFrame> m_frame;
+  guitest::RunningFrame m_app;
 
-  CEdbsView* View() { return m_frame->View(); }
+  CEdbsView* View() { return m_app.frame->View(); }
 
   // 2 x 2 blocks of device pixels whose four pixels differ: none in a picture enlarged from one
   // pixel per logical pixel, many along the edges of text and slanted lines drawn at full density.
@@ -49,16 +48,10 @@ class HighDpiTest : public QObject {
 
  private slots:
   void init() {
-    guitest::ResetProgramState();
-    m_services = std::make_unique<guitest::ScriptedServices>();
-    m_frame = std::make_unique<CMainFrame>();
-    m_frame->resize(1000, 800);
-    m_frame->show();
-    QCoreApplication::processEvents();
+    m_app.Start(QSize(1000, 800));
   }
   void cleanup() {
-    m_frame.reset();
-    m_services.reset();
+    m_app.Stop();
   }
 
   void ScreenHasTwiceTheDensity() { QCOMPARE(View()->viewport()->devicePixelRatioF(), 2.0); }
@@ -66,15 +59,15 @@ class HighDpiTest : public QObject {
   void StartScreenLoadScreenAndGraphicUseEveryPixel() {
     ExpectFullDensity("start screen");
     if (QTest::currentTestFailed()) return;
-    m_services->prompt.fileChoices.push_back(QStringToPath(guitest::ExampleFile()));
-    m_frame->Command(ID_DATEI_OEFFNEN)->trigger();
-    QVERIFY(guitest::WaitForLoad(*m_frame));
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(guitest::ExampleFile()));
+    m_app.frame->Command(ID_DATEI_OEFFNEN)->trigger();
+    QVERIFY(guitest::WaitForLoad(*m_app.frame));
     QCOMPARE(g_pendingAction, static_cast<int>(kPendingLoadScreen));
     ExpectFullDensity("load screen");
     if (QTest::currentTestFailed()) return;
-    m_frame->Command(ID_GRAFIK)->trigger();
+    m_app.frame->Command(ID_GRAFIK)->trigger();
     ExpectFullDensity("graphic");
-    guitest::SaveShot(*m_frame, QStringLiteral("graphic_high_dpi"));
+    guitest::SaveShot(*m_app.frame, QStringLiteral("graphic_high_dpi"));
   }
 };
 

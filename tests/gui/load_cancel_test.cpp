@@ -67,26 +67,20 @@ void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::No
 class LoadCancelTest : public QObject {
   Q_OBJECT
  private:
-  std::unique_ptr<guitest::ScriptedServices> m_services;
-  std::unique_ptr<CMainFrame> m_frame;
+  guitest::RunningFrame m_app;
 
   // Starts "Öffnen ..." of `path`; the load begins as soon as events are processed.
   void Open(const QString& path) {
-    m_services->prompt.fileChoices.push_back(QStringToPath(path));
-    m_frame->Command(ID_DATEI_OEFFNEN)->trigger();
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(path));
+    m_app.frame->Command(ID_DATEI_OEFFNEN)->trigger();
   }
 
  private slots:
   void init() {
-    guitest::ResetProgramState();
-    m_services = std::make_unique<guitest::ScriptedServices>();
-    m_frame = std::make_unique<CMainFrame>();
-    m_frame->show();
-    QCoreApplication::processEvents();
+    m_app.Start();
   }
   void cleanup() {
-    m_frame.reset();
-    m_services.reset();
+    m_app.Stop();
     ResetLoadState();
   }
 
@@ -96,24 +90,24 @@ class LoadCancelTest : public QObject {
     QString statusDuringLoad;
     // Seen by the user while the load runs: the hint in the status bar; then the Esc key.
     QTimer::singleShot(300, [&] {
-      statusDuringLoad = m_frame->statusBar()->currentMessage();
-      PressKey(m_frame->View()->viewport(), Qt::Key_Escape);
+      statusDuringLoad = m_app.frame->statusBar()->currentMessage();
+      PressKey(m_app.frame->View()->viewport(), Qt::Key_Escape);
     });
     Open(guitest::TempDir() + QStringLiteral("/endlos.edbs"));
-    QVERIFY(guitest::WaitForLoad(*m_frame));
+    QVERIFY(guitest::WaitForLoad(*m_app.frame));
     QCOMPARE(statusDuringLoad, QStringLiteral("Esc bricht das Lesen ab."));
-    QCOMPARE(m_frame->statusBar()->currentMessage(), QString());
+    QCOMPARE(m_app.frame->statusBar()->currentMessage(), QString());
     QCOMPARE(g_loadEnd, LoadEnd::kCancelled);
     QVERIFY(g_lineCount > 0);
     QCOMPARE(g_store.GetRecordCount(), static_cast<int>(g_lineCount));
     QCOMPARE(g_pendingAction, static_cast<int>(kPendingLoadScreen));
     const std::string stopped = Format("Das Lesen wurde abgebrochen: Die Datei wurde nur bis Zeile %lld gelesen!",
                                        static_cast<long long>(g_lineCount));
-    QCOMPARE(m_services->prompt.messages,
+    QCOMPARE(m_app.services->prompt.messages,
              (std::vector<std::string>{guitest::Core("Probleme beim Lesen der Dateilänge!"), stopped}));
     QCOMPARE(g_errorMessages[0].substr(20), stopped);
-    m_frame->View()->RenderImage();
-    guitest::SaveShot(*m_frame, QStringLiteral("load_cancelled"));
+    m_app.frame->View()->RenderImage();
+    guitest::SaveShot(*m_app.frame, QStringLiteral("load_cancelled"));
   }
 
   void OtherKeysAndClicksDuringALoadAreIgnored() {
@@ -121,16 +115,16 @@ class LoadCancelTest : public QObject {
     QVERIFY(pipe.Ok());
     QTimer::singleShot(200, [&] {
       // "Öffnen ..." by its shortcut and a click into the view would start commands mid-load.
-      PressKey(m_frame.get(), Qt::Key_O, Qt::ControlModifier);
-      QCoreApplication::postEvent(m_frame->View()->viewport(),
+      PressKey(m_app.frame.get(), Qt::Key_O, Qt::ControlModifier);
+      QCoreApplication::postEvent(m_app.frame->View()->viewport(),
                                   new QMouseEvent(QEvent::MouseButtonPress, QPointF(100, 100), QPointF(100, 100),
                                                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     });
-    QTimer::singleShot(400, [&] { PressKey(m_frame->View()->viewport(), Qt::Key_Escape); });
+    QTimer::singleShot(400, [&] { PressKey(m_app.frame->View()->viewport(), Qt::Key_Escape); });
     Open(guitest::TempDir() + QStringLiteral("/endlos2.edbs"));
-    QVERIFY(guitest::WaitForLoad(*m_frame));
+    QVERIFY(guitest::WaitForLoad(*m_app.frame));
     QCOMPARE(g_loadEnd, LoadEnd::kCancelled);
-    QCOMPARE(m_services->prompt.chooserTitles.size(), std::size_t{1});  // only the first "Öffnen ..."
+    QCOMPARE(m_app.services->prompt.chooserTitles.size(), std::size_t{1});  // only the first "Öffnen ..."
     QCOMPARE(g_pendingAction, static_cast<int>(kPendingLoadScreen));
   }
 
@@ -139,9 +133,9 @@ class LoadCancelTest : public QObject {
         QStringLiteral("klein.edbs"),
         {guitest::EdbsLine(QStringLiteral("BINF"), 1, QStringLiteral("ULOTEX  "), QStringLiteral("0001klein             "))});
     Open(path);
-    QVERIFY(guitest::WaitForLoad(*m_frame));
+    QVERIFY(guitest::WaitForLoad(*m_app.frame));
     QCOMPARE(g_loadEnd, LoadEnd::kComplete);
-    PressKey(m_frame->View()->viewport(), Qt::Key_Escape);
+    PressKey(m_app.frame->View()->viewport(), Qt::Key_Escape);
     QCoreApplication::processEvents();
     QCOMPARE(g_store.GetRecordCount(), 1);
     QCOMPARE(g_pendingAction, static_cast<int>(kPendingLoadScreen));

@@ -116,41 +116,35 @@ std::optional<bool> CapsOnNumUnknownScrollOff(LockKey key) {
 class MainFrameTest : public QObject {
   Q_OBJECT
  private:
-  std::unique_ptr<guitest::ScriptedServices> m_services;
-  std::unique_ptr<CMainFrame> m_frame;
+  guitest::RunningFrame m_app;
   int m_itemDiffers = 0;  // a top-level command whose menu-bar item showed another state
 
   // A command's enabling, checked on its toolbar button and, for the five top-level commands, on
   // its item on the menu bar too.
   bool Enabled(int id) {
-    QAction* a = m_frame->Command(id);
+    QAction* a = m_app.frame->Command(id);
     if (!a) return false;
-    if (QAction* item = m_frame->MenuBarItem(id)) {
+    if (QAction* item = m_app.frame->MenuBarItem(id)) {
       if (item->isEnabled() != a->isEnabled()) m_itemDiffers = id;
       return a->isEnabled() && item->isEnabled();
     }
     return a->isEnabled();
   }
-  void Trigger(int id) { m_frame->Command(id)->trigger(); }
+  void Trigger(int id) { m_app.frame->Command(id)->trigger(); }
   bool OpenByCommand(const QString& path) {
-    m_services->prompt.fileChoices.push_back(QStringToPath(path));
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(path));
     Trigger(ID_DATEI_OEFFNEN);
-    return guitest::WaitForLoad(*m_frame);
+    return guitest::WaitForLoad(*m_app.frame);
   }
 
  private slots:
   void init() {
-    guitest::ResetProgramState();
     m_itemDiffers = 0;
-    m_services = std::make_unique<guitest::ScriptedServices>();
-    m_frame = std::make_unique<CMainFrame>();
-    m_frame->show();
-    QCoreApplication::processEvents();
+    m_app.Start();
   }
   void cleanup() {
     QCOMPARE(m_itemDiffers, 0);
-    m_frame.reset();
-    m_services.reset();
+    m_app.Stop();
   }
 
   void CommandsCarryIdsTextsPromptsAndTooltips() {
@@ -180,7 +174,7 @@ class MainFrameTest : public QObject {
         {57664, "&Über Satzlupe ...", "Anzeige von Programminformationen und Versionsnummer", "Programminformationen"},
     };
     for (const Expected& e : table) {
-      QAction* a = m_frame->findChild<QAction*>(QStringLiteral("cmd%1").arg(e.id));
+      QAction* a = m_app.frame->findChild<QAction*>(QStringLiteral("cmd%1").arg(e.id));
       QVERIFY2(a, qPrintable(QString::number(e.id)));
       QCOMPARE(a->text(), QString::fromUtf8(e.text));
       QCOMPARE(a->statusTip(), QString::fromUtf8(e.prompt));
@@ -190,17 +184,17 @@ class MainFrameTest : public QObject {
 
   void MenuBarHoldsMenusAndTheFiveTopLevelCommands() {
     QStringList titles;
-    for (QAction* a : m_frame->menuBar()->actions()) titles << a->text();
+    for (QAction* a : m_app.frame->menuBar()->actions()) titles << a->text();
     QCOMPARE(titles, QStringList({QStringLiteral("&Datei"), QStringLiteral("&Einstellungen"), QStringLiteral("&Filter..."),
                                   QStringLiteral("&Liste..."), QStringLiteral("&Detail..."), QStringLiteral("&Grafik..."),
                                   QStringLiteral("&Statistik..."), QStringLiteral("&Hilfe")}));
-    QCOMPARE(m_frame->menuBar()->actions()[2], m_frame->MenuBarItem(ID_FILTER));
-    QCOMPARE(m_frame->MenuBarItem(ID_STATISTIK)->statusTip(), m_frame->Command(ID_STATISTIK)->statusTip());
-    QVERIFY(m_frame->MenuBarItem(ID_DETAIL)->icon().isNull());
+    QCOMPARE(m_app.frame->menuBar()->actions()[2], m_app.frame->MenuBarItem(ID_FILTER));
+    QCOMPARE(m_app.frame->MenuBarItem(ID_STATISTIK)->statusTip(), m_app.frame->Command(ID_STATISTIK)->statusTip());
+    QVERIFY(m_app.frame->MenuBarItem(ID_DETAIL)->icon().isNull());
   }
 
   void ToolBarHasTheButtonsInOrderWithSeparators() {
-    auto* bar = m_frame->findChild<QToolBar*>(QStringLiteral("toolBar"));
+    auto* bar = m_app.frame->findChild<QToolBar*>(QStringLiteral("toolBar"));
     QVERIFY(bar);
     QCOMPARE(bar->iconSize(), QSize(16, 15));
     QStringList order;
@@ -214,29 +208,29 @@ class MainFrameTest : public QObject {
   }
 
   void WindowAndStatusBarAsCreated() {
-    QCOMPARE(m_frame->windowTitle(), QStringLiteral("EDBS - Satzlupe Version 1.30"));
-    QCOMPARE(m_frame->size(), QSize(800, 600));
-    QCOMPARE(m_frame->MessagePane()->text(), QStringLiteral("Fertig"));
-    QCOMPARE(m_frame->CoordinatePane()->text(), QStringLiteral("0.000 / 0.000"));
-    QCOMPARE(m_frame->CoordinatePane()->width(), 170);
+    QCOMPARE(m_app.frame->windowTitle(), QStringLiteral("EDBS - Satzlupe Version 1.30"));
+    QCOMPARE(m_app.frame->size(), QSize(800, 600));
+    QCOMPARE(m_app.frame->MessagePane()->text(), QStringLiteral("Fertig"));
+    QCOMPARE(m_app.frame->CoordinatePane()->text(), QStringLiteral("0.000 / 0.000"));
+    QCOMPARE(m_app.frame->CoordinatePane()->width(), 170);
   }
 
   void LockIndicatorsShowWhatThePlatformTells() {
     auto indicators = [this] {
       QStringList texts;
-      for (int k = 2; k <= 4; ++k) texts << m_frame->findChild<QLabel*>(QStringLiteral("pane%1").arg(k))->text();
+      for (int k = 2; k <= 4; ++k) texts << m_app.frame->findChild<QLabel*>(QStringLiteral("pane%1").arg(k))->text();
       return texts;
     };
     // The offscreen platform tells nothing: the panes stay empty, whatever keys are pressed.
-    QTest::keyClick(m_frame.get(), Qt::Key_CapsLock);
-    QTest::keyClick(m_frame.get(), Qt::Key_NumLock);
-    m_frame->UpdateCommandUI();
+    QTest::keyClick(m_app.frame.get(), Qt::Key_CapsLock);
+    QTest::keyClick(m_app.frame.get(), Qt::Key_NumLock);
+    m_app.frame->UpdateCommandUI();
     QCOMPARE(indicators(), QStringList({QString(), QString(), QString()}));
     SetLockKeyQuery(&CapsOnNumUnknownScrollOff);
-    m_frame->UpdateCommandUI();
+    m_app.frame->UpdateCommandUI();
     QCOMPARE(indicators(), QStringList({QStringLiteral("UF"), QString(), QString()}));
     SetLockKeyQuery(nullptr);
-    m_frame->UpdateCommandUI();
+    m_app.frame->UpdateCommandUI();
     QCOMPARE(indicators(), QStringList({QString(), QString(), QString()}));
   }
 
@@ -244,7 +238,7 @@ class MainFrameTest : public QObject {
     for (int id : {32811, 32812, 32815, 32816, 32785, 32839, 32840, 32829, 32832, 32836}) {
       QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
     }
-    for (int id : {32811, 32812, 32815, 32816, 32785}) QVERIFY(!m_frame->MenuBarItem(id)->isEnabled());
+    for (int id : {32811, 32812, 32815, 32816, 32785}) QVERIFY(!m_app.frame->MenuBarItem(id)->isEnabled());
     for (int id : {32838, 32813, 32831, 32817, 59392, 59393, 57665, 57667, 57664}) {
       QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
     }
@@ -256,14 +250,14 @@ class MainFrameTest : public QObject {
     QVERIFY(g_store.GetRecordCount() > 0);
     QCOMPARE(g_pendingAction, static_cast<int>(kPendingLoadScreen));
     for (int id : {32811, 32812, 32815, 32816, 32785, 32839, 32840}) QVERIFY2(Enabled(id), qPrintable(QString::number(id)));
-    for (int id : {32811, 32812, 32815, 32816, 32785}) QVERIFY(m_frame->MenuBarItem(id)->isEnabled());
+    for (int id : {32811, 32812, 32815, 32816, 32785}) QVERIFY(m_app.frame->MenuBarItem(id)->isEnabled());
     // The example carries deliberate faults.
     QVERIFY(Enabled(ID_DATEI_FEHLERLISTE));
     QVERIFY(!Enabled(ID_KEINE_GRAFIK));
     QVERIFY(!Enabled(ID_FILTERMENGE_ENTLEEREN));
-    QCOMPARE(m_services->prompt.chooserTitles, std::vector<std::string>{guitest::Core("EDBS-Datei öffnen")});
-    QVERIFY(m_frame->View()->LastLoadFlushCount() > 2);
-    guitest::SaveShot(*m_frame, QStringLiteral("main_after_load"));
+    QCOMPARE(m_app.services->prompt.chooserTitles, std::vector<std::string>{guitest::Core("EDBS-Datei öffnen")});
+    QVERIFY(m_app.frame->View()->LastLoadFlushCount() > 2);
+    guitest::SaveShot(*m_app.frame, QStringLiteral("main_after_load"));
   }
 
   void LoadScreenShortensALongPathToItsBox() {
@@ -276,13 +270,13 @@ class MainFrameTest : public QObject {
     const QString path = guitest::WriteEdbsFile(name, CleanLines());
     QVERIFY(!path.isEmpty());
     QVERIFY(OpenByCommand(path));
-    m_frame->View()->RenderImage();
-    const QImage& image = m_frame->View()->Image();
+    m_app.frame->View()->RenderImage();
+    const QImage& image = m_app.frame->View()->Image();
     // Nothing of the file line is drawn right of the bars' end, inside the box.
     for (int y = 86; y < 100; ++y) {
       for (int x = 723; x < 749; ++x) QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
     }
-    guitest::SaveShot(*m_frame, QStringLiteral("load_screen_long_path"));
+    guitest::SaveShot(*m_app.frame, QStringLiteral("load_screen_long_path"));
   }
 
   void ErrorListStaysGreyAfterALoadWithoutFindings() {
@@ -307,7 +301,7 @@ class MainFrameTest : public QObject {
   void FilterSetEnablesItsClearingAndClearingEmptiesIt() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     g_store.ApplyFilterCriterion(kCritFehler, 0, 0);  // the example's deliberate faults
-    m_frame->UpdateCommandUI();
+    m_app.frame->UpdateCommandUI();
     QVERIFY(g_filterCount > 0);
     QVERIFY(Enabled(ID_FILTERMENGE_ENTLEEREN));
     Trigger(ID_FILTERMENGE_ENTLEEREN);
@@ -319,27 +313,27 @@ class MainFrameTest : public QObject {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     const int records = g_store.GetRecordCount();
     Trigger(ID_DATEI_HINZUFUEGEN);  // no file chosen: cancelled
-    QCOMPARE(m_services->prompt.chooserTitles.back(), guitest::Core("EDBS-Datei hinzufügen"));
+    QCOMPARE(m_app.services->prompt.chooserTitles.back(), guitest::Core("EDBS-Datei hinzufügen"));
     QCOMPARE(g_pendingAction, static_cast<int>(kPendingNothing));
     QCOMPARE(g_store.GetRecordCount(), records);
     QVERIFY(Enabled(ID_DETAIL));
     // What the view paints is the start screen.
-    m_frame->View()->RenderImage();
-    QImage expected(m_frame->View()->Image().size(), QImage::Format_RGB32);
+    m_app.frame->View()->RenderImage();
+    QImage expected(m_app.frame->View()->Image().size(), QImage::Format_RGB32);
     expected.fill(Qt::white);
     {
-      QtCanvas canvas(expected, m_frame->View()->ClientSize());
+      QtCanvas canvas(expected, m_app.frame->View()->ClientSize());
       DrawStartScreen(canvas);
     }
-    QCOMPARE(m_frame->View()->Image(), expected);
+    QCOMPARE(m_app.frame->View()->Image(), expected);
   }
 
   void AddAppendsTheRecordsOfASecondFile() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     const int records = g_store.GetRecordCount();
-    m_services->prompt.fileChoices.push_back(QStringToPath(guitest::ExampleFile()));
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(guitest::ExampleFile()));
     Trigger(ID_DATEI_HINZUFUEGEN);
-    QVERIFY(guitest::WaitForLoad(*m_frame));
+    QVERIFY(guitest::WaitForLoad(*m_app.frame));
     QCOMPARE(g_store.GetRecordCount(), 2 * records);
     QCOMPARE(g_store.GetFileIndex(records), 1);
   }
@@ -348,9 +342,9 @@ class MainFrameTest : public QObject {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     const int records = g_store.GetRecordCount();
     g_detailStart = 7;
-    m_services->prompt.answers.push_back(edbs::PromptAnswer::No);
+    m_app.services->prompt.answers.push_back(edbs::PromptAnswer::No);
     Trigger(ID_DATEI_ZEILEN_LOESCHEN);
-    QCOMPARE(m_services->prompt.messages.back(),
+    QCOMPARE(m_app.services->prompt.messages.back(),
              guitest::Core("Sind Sie sicher, daß Sie alle NICHT gefilterten Sätze löschen möchten?"));
     QCOMPARE(g_store.GetRecordCount(), records);
     QCOMPARE(g_detailStart, 7);
@@ -360,7 +354,7 @@ class MainFrameTest : public QObject {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     const std::size_t errors = g_errorMessages.size();
     g_listStart = 3;
-    m_services->prompt.answers.push_back(edbs::PromptAnswer::Yes);
+    m_app.services->prompt.answers.push_back(edbs::PromptAnswer::Yes);
     Trigger(ID_DATEI_ZEILEN_LOESCHEN);
     QCOMPARE(g_store.GetRecordCount(), 0);
     QCOMPARE(g_listStart, 0);
@@ -372,13 +366,13 @@ class MainFrameTest : public QObject {
   void FailedOpenShowsTheMessageOnce() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     const int records = g_store.GetRecordCount();
-    m_services->prompt.messages.clear();
+    m_app.services->prompt.messages.clear();
     QVERIFY(OpenByCommand(guitest::TempDir() + QStringLiteral("/gibt-es-nicht.edbs")));
     for (int k = 0; k < 5; ++k) {
-      m_frame->View()->viewport()->repaint();
+      m_app.frame->View()->viewport()->repaint();
       QCoreApplication::processEvents();
     }
-    QCOMPARE(m_services->prompt.messages, std::vector<std::string>{"Datei nicht gefunden!"});
+    QCOMPARE(m_app.services->prompt.messages, std::vector<std::string>{"Datei nicht gefunden!"});
     QCOMPARE(g_store.GetRecordCount(), records);
     QCOMPARE(g_pendingAction, static_cast<int>(kPendingNothing));
     // The records keep the names of their files.
@@ -391,7 +385,7 @@ class MainFrameTest : public QObject {
     QVERIFY(OpenByCommand(path));
     QCOMPARE(g_recentFiles[0], QStringToPath(path));
     QVERIFY(g_recentFiles[1].empty());
-    CReopenDialog dialog(m_frame.get());
+    CReopenDialog dialog(m_app.frame.get());
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("ctl316"));
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), path);
@@ -403,7 +397,7 @@ class MainFrameTest : public QObject {
       paths << guitest::WriteEdbsFile(QStringLiteral("datei%1.edbs").arg(k), CleanLines());
       QVERIFY(OpenByCommand(paths.back()));
     }
-    CReopenDialog dialog(m_frame.get());
+    CReopenDialog dialog(m_app.frame.get());
     auto* list = dialog.findChild<QListWidget*>(QStringLiteral("ctl316"));
     QCOMPARE(list->count(), 20);
     for (int row = 0; row < 20; ++row) QCOMPARE(list->item(row)->text(), paths[20 - row]);
@@ -421,7 +415,7 @@ class MainFrameTest : public QObject {
     });
     Trigger(ID_DATEI_WIEDEROEFFNEN);
     QVERIFY(Handled(watch));
-    QVERIFY(guitest::WaitForLoad(*m_frame));
+    QVERIFY(guitest::WaitForLoad(*m_app.frame));
     QCOMPARE(g_store.GetRecordCount(), 6);
   }
 
@@ -447,7 +441,7 @@ class MainFrameTest : public QObject {
   void ReopenKeepsASelection() {
     g_recentFiles[0] = "/daten/a.edbs";
     g_recentFiles[1] = "/daten/b.edbs";
-    CReopenDialog d(m_frame.get());
+    CReopenDialog d(m_app.frame.get());
     d.show();
     auto* list = d.findChild<QListWidget*>(QStringLiteral("ctl316"));
     auto* ok = d.findChild<QPushButton*>(QStringLiteral("ctl367"));
@@ -479,9 +473,9 @@ class MainFrameTest : public QObject {
   void SaveReadableAsksForTheFileAndWritesTheExport() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     const QString out = guitest::TempDir() + QStringLiteral("/lesbar.txt");
-    m_services->prompt.fileChoices.push_back(QStringToPath(out));
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(out));
     Trigger(ID_DATEI_LESBAR_SPEICHERN);
-    QCOMPARE(m_services->prompt.chooserTitles.back(), guitest::Core("Lesbare Text-Datei schreiben"));
+    QCOMPARE(m_app.services->prompt.chooserTitles.back(), guitest::Core("Lesbare Text-Datei schreiben"));
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("\r\n\r\n-------------------------------------------------------------------------------\r\nZeile: "));
@@ -489,16 +483,16 @@ class MainFrameTest : public QObject {
 
   void SaveReadableToAFolderThatIsMissingReportsIt() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
-    m_services->prompt.messages.clear();
-    m_services->prompt.fileChoices.push_back(QStringToPath(guitest::TempDir() + QStringLiteral("/fehlt/lesbar.txt")));
+    m_app.services->prompt.messages.clear();
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(guitest::TempDir() + QStringLiteral("/fehlt/lesbar.txt")));
     Trigger(ID_DATEI_LESBAR_SPEICHERN);
-    QCOMPARE(m_services->prompt.messages, std::vector<std::string>{guitest::Core("Datei kann nicht geöffnet werden!")});
+    QCOMPARE(m_app.services->prompt.messages, std::vector<std::string>{guitest::Core("Datei kann nicht geöffnet werden!")});
   }
 
   void SaveReadableCancelledWritesNothing() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     Trigger(ID_DATEI_LESBAR_SPEICHERN);
-    QVERIFY(m_services->prompt.messages.empty());
+    QVERIFY(m_app.services->prompt.messages.empty());
   }
 
   void ErrorListDialogOpensFromTheCommandWithItsHelp() {
@@ -515,63 +509,63 @@ class MainFrameTest : public QObject {
     });
     Trigger(ID_DATEI_FEHLERLISTE);
     QVERIFY(Handled(watch));
-    QCOMPARE(m_services->help.topics, (std::vector<int>{131189, 0x50000 + 314}));
+    QCOMPARE(m_app.services->help.topics, (std::vector<int>{131189, 0x50000 + 314}));
   }
 
   void StatusBarAndToolBarToggle() {
-    QVERIFY(m_frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
+    QVERIFY(m_app.frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
     Trigger(ID_VIEW_STATUS_BAR);
-    QVERIFY(m_frame->statusBar()->isHidden());
-    QVERIFY(!m_frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
+    QVERIFY(m_app.frame->statusBar()->isHidden());
+    QVERIFY(!m_app.frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
     Trigger(ID_VIEW_TOOLBAR);
-    QVERIFY(m_frame->findChild<QToolBar*>(QStringLiteral("toolBar"))->isHidden());
-    QVERIFY(!m_frame->Command(ID_VIEW_TOOLBAR)->isChecked());
+    QVERIFY(m_app.frame->findChild<QToolBar*>(QStringLiteral("toolBar"))->isHidden());
+    QVERIFY(!m_app.frame->Command(ID_VIEW_TOOLBAR)->isChecked());
     Trigger(ID_VIEW_TOOLBAR);
     Trigger(ID_VIEW_STATUS_BAR);
-    QVERIFY(m_frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
+    QVERIFY(m_app.frame->Command(ID_VIEW_STATUS_BAR)->isChecked());
   }
 
   void UsualShortcutsTriggerTheirCommands() {
-    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
-    QCOMPARE(m_frame->Command(ID_DATEI_OEFFNEN)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-    QCOMPARE(m_frame->Command(ID_DATEI_LESBAR_SPEICHERN)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    QCOMPARE(m_frame->Command(ID_APP_EXIT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    QCOMPARE(m_frame->Command(ID_HELP_FINDER)->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(m_frame->Command(ID_GRAFIK)->shortcut(), QKeySequence(Qt::Key_F5));
+    QVERIFY(QTest::qWaitForWindowActive(m_app.frame.get()));
+    QCOMPARE(m_app.frame->Command(ID_DATEI_OEFFNEN)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(m_app.frame->Command(ID_DATEI_LESBAR_SPEICHERN)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(m_app.frame->Command(ID_APP_EXIT)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(m_app.frame->Command(ID_HELP_FINDER)->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(m_app.frame->Command(ID_GRAFIK)->shortcut(), QKeySequence(Qt::Key_F5));
     // The toolbar hidden, the keys still work.
     Trigger(ID_VIEW_TOOLBAR);
-    m_services->prompt.fileChoices.push_back(QStringToPath(guitest::ExampleFile()));
-    QTest::keyClick(m_frame.get(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(m_services->prompt.chooserTitles, std::vector<std::string>{guitest::Core("EDBS-Datei öffnen")});
-    QVERIFY(guitest::WaitForLoad(*m_frame));
-    QTest::keyClick(m_frame.get(), Qt::Key_F5);
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(guitest::ExampleFile()));
+    QTest::keyClick(m_app.frame.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_app.services->prompt.chooserTitles, std::vector<std::string>{guitest::Core("EDBS-Datei öffnen")});
+    QVERIFY(guitest::WaitForLoad(*m_app.frame));
+    QTest::keyClick(m_app.frame.get(), Qt::Key_F5);
     QCOMPARE(g_pendingAction, static_cast<int>(kPendingGraphic));
-    QTest::keyClick(m_frame.get(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(m_services->prompt.chooserTitles.back(), guitest::Core("Lesbare Text-Datei schreiben"));
+    QTest::keyClick(m_app.frame.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_app.services->prompt.chooserTitles.back(), guitest::Core("Lesbare Text-Datei schreiben"));
     // No key of the menu's mnemonics (Alt+letter) is taken by a shortcut.
-    for (QAction* a : m_frame->actions()) QVERIFY(!(a->shortcut()[0].keyboardModifiers() & Qt::AltModifier));
-    QTest::keyClick(m_frame.get(), Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(!m_frame->isVisible());
+    for (QAction* a : m_app.frame->actions()) QVERIFY(!(a->shortcut()[0].keyboardModifiers() & Qt::AltModifier));
+    QTest::keyClick(m_app.frame.get(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!m_app.frame->isVisible());
   }
 
   void SaveReadableShowsItsProgressAndTheWaitCursor() {
     QVERIFY(OpenByCommand(guitest::ExampleFile()));
     const QString out = guitest::TempDir() + QStringLiteral("/fortschritt.txt");
-    m_services->prompt.fileChoices.push_back(QStringToPath(out));
-    m_services->cursor.changes = 0;
+    m_app.services->prompt.fileChoices.push_back(QStringToPath(out));
+    m_app.services->cursor.changes = 0;
     Trigger(ID_DATEI_LESBAR_SPEICHERN);
-    auto* progress = m_frame->findChild<QProgressDialog*>(QStringLiteral("exportProgress"));
+    auto* progress = m_app.frame->findChild<QProgressDialog*>(QStringLiteral("exportProgress"));
     QVERIFY(progress);
     QCOMPARE(progress->windowTitle(), QStringLiteral("Lesbar Speichern"));
     QCOMPARE(progress->maximum(), g_store.GetRecordCount());
     QCOMPARE(progress->value(), progress->maximum());
-    QCOMPARE(m_services->cursor.changes, 2);
-    QVERIFY(!m_services->cursor.shown);
+    QCOMPARE(m_app.services->cursor.changes, 2);
+    QVERIFY(!m_app.services->cursor.shown);
     QVERIFY(QFile::exists(out));
   }
 
   void ExitEndsTheProgramWithTheHelpOpenAndWritesTheSettings() {
-    m_frame.reset();
+    m_app.frame.reset();
     edbs::MemoryProfile profile;
     CSatzlupeApp app(&profile);
     QVERIFY(app.InitInstance({}));
@@ -638,8 +632,8 @@ class MainFrameTest : public QObject {
 
   void HelpContentsFromTheMenuAndF1() {
     Trigger(ID_HELP_FINDER);
-    QTest::keyClick(m_frame.get(), Qt::Key_F1);
-    QCOMPARE(m_services->help.topics, (std::vector<int>{0, 0}));
+    QTest::keyClick(m_app.frame.get(), Qt::Key_F1);
+    QCOMPARE(m_app.services->help.topics, (std::vector<int>{0, 0}));
   }
 
   void EveryDialogHasAHelpPageAndEveryControlTopicAnAnchor() {
@@ -670,17 +664,17 @@ class MainFrameTest : public QObject {
   }
 
   void AboutBoxF1ShowsTheContents() {
-    CAboutDialog about(m_frame.get());
+    CAboutDialog about(m_app.frame.get());
     QCOMPARE(about.windowTitle(), QStringLiteral("Info über Satzlupe"));
     QCOMPARE(about.HelpContextFor(about.findChild<QPushButton*>(QStringLiteral("aboutOk"))), 0);
     guitest::SaveShot(about, QStringLiteral("about_box"));
   }
 
   void StartScreenShowsWhenNothingIsPending() {
-    guitest::SaveShot(*m_frame, QStringLiteral("start_screen"));
-    m_frame->View()->RenderImage();
-    const QImage& image = m_frame->View()->Image();
-    const QSize client = m_frame->View()->ClientSize();
+    guitest::SaveShot(*m_app.frame, QStringLiteral("start_screen"));
+    m_app.frame->View()->RenderImage();
+    const QImage& image = m_app.frame->View()->Image();
+    const QSize client = m_app.frame->View()->ClientSize();
     const QImage logo = ResourceBitmap(kStartBitmap);
     QVERIFY(!logo.isNull());
     const QPoint origin(client.width() / 2 - logo.width() / 2, client.height() / 2 - logo.height() / 2);
@@ -691,7 +685,7 @@ class MainFrameTest : public QObject {
   }
 
   void CommandLineOpensTheNamedFile() {
-    m_frame.reset();
+    m_app.frame.reset();
     edbs::MemoryProfile profile;
     CSatzlupeApp app(&profile);
     QVERIFY(app.InitInstance({guitest::ExampleFile()}));
