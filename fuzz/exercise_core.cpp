@@ -1,9 +1,10 @@
 #include "exercise_core.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
-#include <set>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "records/filter_table.h"
 #include "records/filter_values.h"
 #include "store/edbs_store.h"
+#include "store/keyword_tables.h"
 #include "views/detail_drawing.h"
 #include "views/detail_pages.h"
 #include "views/export.h"
@@ -46,8 +48,28 @@ constexpr int kMaxRecordsDrawnAlone = 6;  // the geometry of a single record
 constexpr int kMaxRecordsWritten = 3;
 constexpr int kMaxDetailRecordsDrawn = 6;  // each may draw the whole data in grey around it
 constexpr unsigned kMaxDetailMoves = 6;
+constexpr int kMaxErrorRowsRead = 100;
 constexpr std::size_t kMaxArgumentLength = 48;
 constexpr std::size_t kAddedBytes = 200;
+
+// Part types already looked at, by their code; codes without a class share the last place.
+class TypesSeen {
+ public:
+  // True the first time a type (with a selector from kFirstSelector on) comes.
+  bool First(int type, int selector = kFirstSelector) {
+    const std::size_t t = type >= 0 && type < kPartTypeCount ? static_cast<std::size_t>(type) : kPartTypeCount;
+    const std::size_t at = t * kSelectors + static_cast<std::size_t>(selector - kFirstSelector);
+    if (m_seen[at]) return false;
+    m_seen[at] = true;
+    return true;
+  }
+
+  static constexpr int kFirstSelector = -2;
+  static constexpr std::size_t kSelectors = 30;
+
+ private:
+  std::bitset<(kPartTypeCount + 1) * kSelectors> m_seen;
+};
 
 // Deterministic pieces of the input, used as the user's typing: the same bytes give the same walk.
 class Choices {
@@ -117,16 +139,19 @@ void StartAndEndWithAProfile(const Choices& c, bool atStart) {
 // asks (the detail rows and the full list text): the list text for another selector, and the typed
 // field readers. The criteria and statistics read the fields of every part in scope; here each
 // part type's readers run on its first part of the input, whatever the filter left.
+// The list text of a part for a selector other than the export's is read once for each pair of
+// part type and selector; the export reads every part's own text.
 void LookAtRecords(const Choices& c) {
   const int records = std::min(g_store.GetRecordCount(), kMaxRecordsWalked);
-  std::set<int> typesRead;
+  TypesSeen typesRead, selectorsRead;
   for (int i = 0; i < records; ++i) {
     (void)g_store.GetRecordTitle(i);
     const int parts = std::min(g_store.GetPartCount(i), kMaxPartsWalked);
     for (int j = 0; j < parts; ++j) {
-      int selector = static_cast<int>(c.Byte(static_cast<unsigned>(i + j)) % 30) - 2;
-      (void)g_store.GetPartListTextDotted(i, j, selector);
-      if (!typesRead.insert(g_store.GetPartType(i, j)).second) continue;
+      const int type = g_store.GetPartType(i, j);
+      int selector = static_cast<int>(c.Byte(static_cast<unsigned>(i + j)) % TypesSeen::kSelectors) + TypesSeen::kFirstSelector;
+      if (selectorsRead.First(type, selector)) (void)g_store.GetPartListTextDotted(i, j, selector);
+      if (!typesRead.First(type)) continue;
       (void)g_store.GetLayer(i, j);
       (void)g_store.GetObjectType(i, j);
       (void)g_store.GetGeometryKind(i, j);
@@ -180,11 +205,14 @@ void ExportBothForms() {
   }
 }
 
-// The error-list dialog's rows and the batch tool's lines, in UTF-8 as the terminal gets them.
+// The error-list dialog's rows and the batch tool's lines, in UTF-8 as the terminal gets them (a
+// line is made of the dialog's row). Rows are made alike whatever the finding, so the walk reads
+// the first ones and the last.
 void ReadErrorList() {
   (void)ErrorListHeading();
-  for (int k = 0; k < static_cast<int>(g_errorMessages.size()); ++k) {
-    (void)GetErrorListRow(k);
+  const int count = static_cast<int>(g_errorMessages.size());
+  for (int k = 0; k < count; ++k) {
+    if (k == kMaxErrorRowsRead && k < count - 1) k = count - 1;
     (void)edbs::Cp1252ToUtf8(ErrorListText(k));
   }
 }
@@ -229,7 +257,7 @@ void BrowseDetail(edbs::Canvas& dc, const Choices& c) {
   // part's rows), so each type is drawn once, moved as its record chose.
   // The grey surroundings are the whole data drawn again: the first record shows them as the
   // settings say, the others are drawn as with the option switched off.
-  std::set<int> typesDrawn;
+  TypesSeen typesDrawn;
   const bool surroundings = g_settings.DetailGrafik;
   int drawn = 0;
   for (const DetailRecordNode& node : page.records) {
@@ -239,7 +267,7 @@ void BrowseDetail(edbs::Canvas& dc, const Choices& c) {
     DrawDetail(dc, state);
     g_settings.DetailGrafik = false;
     for (const DetailPartNode& part : node.parts) {
-      if (!typesDrawn.insert(g_store.GetPartType(node.record, part.part)).second) continue;
+      if (!typesDrawn.First(g_store.GetPartType(node.record, part.part))) continue;
       SelectDetailPart(node.record, part.part, part.text.empty());
       DrawDetail(dc, state);
     }

@@ -97,3 +97,13 @@ std::string SplineKindText(char c) {
       return std::string(1, c);
   }
 }
+
+bool IsFachkennungKind(std::string_view kind) {
+  // Compared character by character: the kinds are two characters, and a byte-wise comparison of
+  // strings would call the library for each of the many parts a filter or a statistic reads.
+  const auto byte = [&kind](std::size_t k) { return static_cast<unsigned char>(kind[k]); };
+  if (kind.size() >= 2 && byte(0) == '1' && byte(1) >= '1' && (byte(1) < '9' || (byte(1) == '9' && kind.size() == 2))) {
+    return true;
+  }
+  return kind.size() == 2 && byte(0) == '4' && byte(1) == '4';
+}

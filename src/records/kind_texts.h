@@ -26,6 +26,10 @@ std::string_view GeometryKindName(std::string_view kind);
 // Shown text of a kind of spline, chosen by its one character; unknown characters as read.
 std::string SplineKindText(char c);
 
+// Kinds of special information whose text begins with a Fachkennung: "11" to "19" in byte order,
+// and "44".
+bool IsFachkennungKind(std::string_view kind);
+
 // The kinds of geometry as a list offers them, "11 (Gerade)" ..., in code order.
 std::vector<std::string_view> GeometryKindLines();
 // The kinds of special information as a list offers them, "11 (Objektnamen)" ..., in list order.

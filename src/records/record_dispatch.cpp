@@ -10,6 +10,7 @@
 
 #include "records/filter_table.h"
 #include "records/filter_values.h"
+#include "records/kind_texts.h"
 #include "records/part_classes.h"
 #include "store/edbs_record.h"
 #include "store/edbs_store.h"
@@ -319,6 +320,21 @@ SATZLUPE_TEXT_READER(GetAttribute, "XXXX")
 SATZLUPE_TEXT_READER(GetRepeatCount, "XXXX")
 
 #undef SATZLUPE_TEXT_READER
+
+bool CEdbsStore::GetFachkennung(int i, int j, std::size_t width, std::string& key) const {
+  const CPartRef part = Part(*this, i, j);
+  return VisitPartClass(part.m_type, [&part, width, &key](auto id) {
+    using Class = typename decltype(id)::type;
+    if constexpr (requires(const Class& p) { p.GetInfoKind(); p.GetInfoText(); }) {
+      const Class p = ReadPart<Class>(part);
+      if (!IsFachkennungKind(p.GetInfoKind())) return false;
+      key.assign(p.GetInfoText().substr(0, width));
+      return true;
+    } else {
+      return false;
+    }
+  });
+}
 
 double CEdbsStore::GetDirectionAngle(int i, int j) const {
   const CPartRef part = Part(*this, i, j);

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -21,6 +22,13 @@
 
 namespace {
 
+// A buffer of the export's text. Its bytes are left as they come from the allocator: the text
+// overwrites them, and clearing megabytes first would cost as much again.
+struct ExportBlock {
+  std::unique_ptr<char[]> data;
+  std::size_t capacity = 0;
+};
+
 // The export's text of records in a buffer of its own, with the line end it is written with
 // (CR LF into the file). The long form of a large delivery runs to gigabytes: every character is
 // copied once, numbers and padding are written directly.
@@ -29,12 +37,12 @@ class CExportText {
   // crlf: lines end with CR LF (the file), else with LF.
   explicit CExportText(bool crlf) : m_crlf(crlf) { Take(std::size_t{1} << 12); }
 
-  std::string_view Text() const { return {m_buffer.data(), static_cast<std::size_t>(m_pos - m_buffer.data())}; }
-  std::size_t Size() const { return static_cast<std::size_t>(m_pos - m_buffer.data()); }
+  std::string_view Text() const { return {m_buffer.data.get(), Size()}; }
+  std::size_t Size() const { return static_cast<std::size_t>(m_pos - m_buffer.data.get()); }
   // Hands the text made so far over in `block` and goes on in the buffer that `block` held.
-  std::size_t Swap(std::vector<char>& block) {
+  std::size_t Swap(ExportBlock& block) {
     const std::size_t size = Size();
-    const std::size_t capacity = m_buffer.size();
+    const std::size_t capacity = m_buffer.capacity;
     std::swap(block, m_buffer);
     Take(capacity);
     return size;
@@ -75,15 +83,21 @@ class CExportText {
   }
   void Grow(std::size_t n) {
     const std::size_t size = Size();
-    m_buffer.resize(std::max(2 * m_buffer.size(), size + n + kSlack));
-    m_pos = m_buffer.data() + size;
-    m_limit = m_buffer.data() + m_buffer.size() - kSlack;
+    ExportBlock larger = Allocate(std::max(2 * m_buffer.capacity, size + n + kSlack));
+    std::memcpy(larger.data.get(), m_buffer.data.get(), size);
+    m_buffer = std::move(larger);
+    m_pos = m_buffer.data.get() + size;
+    m_limit = m_buffer.data.get() + m_buffer.capacity - kSlack;
   }
-  // Starts writing at the beginning of m_buffer, grown to at least `size` bytes.
+  // Starts writing at the beginning of m_buffer, which holds at least `size` bytes.
   void Take(std::size_t size) {
-    if (m_buffer.size() < std::max<std::size_t>(size, 2 * kSlack)) m_buffer.resize(std::max<std::size_t>(size, 2 * kSlack));
-    m_pos = m_buffer.data();
-    m_limit = m_buffer.data() + m_buffer.size() - kSlack;
+    size = std::max<std::size_t>(size, 2 * kSlack);
+    if (m_buffer.capacity < size) m_buffer = Allocate(size);
+    m_pos = m_buffer.data.get();
+    m_limit = m_buffer.data.get() + m_buffer.capacity - kSlack;
+  }
+  static ExportBlock Allocate(std::size_t capacity) {
+    return ExportBlock{std::make_unique_for_overwrite<char[]>(capacity), capacity};
   }
   // Most texts are a few characters: they are copied in two overlapping words instead of a call.
   // Returns the end of the copy. The helpers below write through a pointer of their own: stores
@@ -196,7 +210,7 @@ class CExportText {
     EndLine();
   }
 
-  std::vector<char> m_buffer;  // written up to m_pos
+  ExportBlock m_buffer;  // written up to m_pos
   char* m_pos = nullptr;
   char* m_limit = nullptr;     // kSlack before the buffer's end
   bool m_crlf;
@@ -224,7 +238,7 @@ class CBlockWriter {
   CBlockWriter& operator=(const CBlockWriter&) = delete;
 
   // Hands over `size` bytes of `block`, which comes back as a buffer to fill anew.
-  void Write(std::vector<char>& block, std::size_t size) {
+  void Write(ExportBlock& block, std::size_t size) {
     if (m_synchronous) {
       WriteOut(block, size);
       return;
@@ -256,7 +270,7 @@ class CBlockWriter {
 
  private:
   void Run() {
-    std::vector<char> writing;
+    ExportBlock writing;
     for (;;) {
       std::size_t size = 0;
       {
@@ -271,9 +285,9 @@ class CBlockWriter {
       WriteOut(writing, size);
     }
   }
-  void WriteOut(const std::vector<char>& block, std::size_t size) {
+  void WriteOut(const ExportBlock& block, std::size_t size) {
     if (size == 0 || m_failed) return;
-    const bool ok = std::fwrite(block.data(), 1, size, m_file) == size;
+    const bool ok = std::fwrite(block.data.get(), 1, size, m_file) == size;
     std::lock_guard lock(m_mutex);
     if (!ok) m_failed = true;
   }
@@ -281,7 +295,7 @@ class CBlockWriter {
   std::FILE* m_file;
   std::mutex m_mutex;
   std::condition_variable m_changed;
-  std::vector<char> m_next;  // the block handed over, while m_pending
+  ExportBlock m_next;  // the block handed over, while m_pending
   std::size_t m_nextSize = 0;
   bool m_pending = false;
   bool m_closing = false;
@@ -314,7 +328,7 @@ bool WriteReadableExport(const std::string& path, const ExportProgress& progress
   // a thread writes each block while the next is made.
   constexpr std::size_t kBlock = std::size_t{1} << 20;
   CExportText text(true);
-  std::vector<char> block;
+  ExportBlock block;
   {
     CBlockWriter writer(f);
     for (int i = 0; i < g_store.GetRecordCount() && ok; ++i) {

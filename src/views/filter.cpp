@@ -146,10 +146,10 @@ std::optional<std::string> RunFilter(const FilterRun& run) {
 
 std::vector<std::string> CollectFachkennungen() {
   std::set<std::string> found;
+  std::string key;
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
     for (int j = 0; j < g_store.GetPartCount(i); ++j) {
-      const std::string kind = g_store.GetInfoKind(i, j);
-      if ((kind >= "11" && kind <= "19") || kind == "44") found.insert(std::string(Left(g_store.GetInfoText(i, j), 2)));
+      if (g_store.GetFachkennung(i, j, 2, key)) found.insert(key);
     }
   }
   return {found.begin(), found.end()};

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string_view>
 #include <unordered_map>
 
@@ -29,11 +30,7 @@ constexpr std::string_view kNoObjectType = "zzzz";
 constexpr std::string_view kNoKind = "XX";
 constexpr std::string_view kNoFourCharValue = "XXXX";
 
-// Kinds of special information whose text begins with a Fachkennung.
-constexpr std::string_view kFirstFachKind = "11";
-constexpr std::string_view kLastFachKind = "19";
-constexpr std::string_view kFachKindNames = "44";
-constexpr std::size_t kFachkennungWidth = 2;
+constexpr std::size_t kFachkennungWidth = 2;  // the Fachkennung at the start of a text
 
 // The lines every statistic begins with: the share of the filter set when one exists, the title
 // and the rule. `rows` is how many lines the statistic adds below them, so that the list is
@@ -269,11 +266,8 @@ void ObjectKey(int i, int j, ValueCounts& counts) {
 }
 
 void Fachkennung(int i, int j, ValueCounts& counts) {
-  const std::string kind = g_store.GetInfoKind(i, j);
-  if (!((kind >= kFirstFachKind && kind <= kLastFachKind) || kind == kFachKindNames)) return;
-  const std::string text = g_store.GetInfoText(i, j);
-  const std::string_view key = std::string_view(text).substr(0, kFachkennungWidth);
-  if (!SameText(key, kNoKind)) counts.Add(key);
+  std::string key;
+  if (g_store.GetFachkennung(i, j, kFachkennungWidth, key) && !SameText(key, kNoKind)) counts.Add(key);
 }
 
 // How a part type gives its repetition factor: not at all, as a factor read where it lies, or
@@ -289,16 +283,42 @@ FactorRead FactorReadOf(int type) {
   });
 }
 
-// The repetition factors counted by their count, read where they lie: a large delivery has
-// millions of factors with a few hundred distinct counts, so each count is written as text once.
+// Counts of the four-digit factors by their count, in a hundred pages of a hundred counts that are
+// made when a count falls into them: a large delivery has millions of factors with a few hundred
+// distinct counts, mostly small, and a small one should not clear ten thousand slots.
+class FourDigitTally {
+ public:
+  static constexpr std::int32_t kLimit = 10000;  // counts from 0 to kLimit - 1
+
+  void Add(std::int32_t count) {
+    auto& page = m_pages[static_cast<std::size_t>(count / kPageSize)];
+    if (!page) page = std::make_unique<Page>();
+    ++(*page)[static_cast<std::size_t>(count % kPageSize)];
+  }
+  // Calls f(count, n) for every count tallied, in rising order.
+  template <typename F>
+  void ForEach(F f) const {
+    for (std::size_t p = 0; p < m_pages.size(); ++p) {
+      if (!m_pages[p]) continue;
+      for (std::size_t k = 0; k < kPageSize; ++k) {
+        if ((*m_pages[p])[k] > 0) f(static_cast<std::int32_t>(p * kPageSize + k), (*m_pages[p])[k]);
+      }
+    }
+  }
+
+ private:
+  static constexpr std::size_t kPageSize = 100;
+  using Page = std::array<Count, kPageSize>;
+  std::array<std::unique_ptr<Page>, kLimit / kPageSize> m_pages;
+};
+
+// The repetition factors counted by their count, read where they lie; each count is written as
+// text once.
 Lines RepeatCounts() {
   std::array<FactorRead, kPartTypeCount> reads{};
   for (int type = 0; type < kPartTypeCount; ++type) reads[static_cast<std::size_t>(type)] = FactorReadOf(type);
   const FactorRead unknownRead = FactorReadOf(-1);  // a code without a class of its own
-  constexpr std::int32_t kFourDigits = 10000;
-  // Counts below kFourDigits are tallied by index; the table grows only as far as the counts
-  // reach, so a small delivery does not clear and walk ten thousand slots.
-  std::vector<Count> fourDigits;
+  FourDigitTally fourDigits;
   std::map<std::int32_t, Count> others;
   ValueCounts fromReader;
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
@@ -310,10 +330,8 @@ Lines RepeatCounts() {
       const FactorRead read = type >= 0 && type < kPartTypeCount ? reads[static_cast<std::size_t>(type)] : unknownRead;
       if (read == FactorRead::kInPlace) {
         const std::int32_t count = CWhfPart::CountAt(text, parts.Offset(j));
-        if (count >= 0 && count < kFourDigits) {
-          const auto slot = static_cast<std::size_t>(count);
-          if (slot >= fourDigits.size()) fourDigits.resize(std::max(slot + 1, 2 * fourDigits.size()), 0);
-          ++fourDigits[slot];
+        if (count >= 0 && count < FourDigitTally::kLimit) {
+          fourDigits.Add(count);
         } else {
           ++others[count];
         }
@@ -324,9 +342,7 @@ Lines RepeatCounts() {
     }
   }
   std::map<std::string, Count> sorted = fromReader.Sorted();
-  for (std::size_t c = 0; c < fourDigits.size(); ++c) {
-    if (fourDigits[c] > 0) sorted[CWhfPart::CountText(static_cast<std::int32_t>(c))] += fourDigits[c];
-  }
+  fourDigits.ForEach([&sorted](std::int32_t c, Count n) { sorted[CWhfPart::CountText(c)] += n; });
   for (const auto& [c, n] : others) sorted[CWhfPart::CountText(c)] += n;
   return SortedLines("Anzahl\tWiederholungsfaktoren", sorted);
 }

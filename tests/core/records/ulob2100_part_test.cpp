@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "records/kind_texts.h"
 #include "support/part_test.h"
 #include "platform/cp1252_literal.h"
 
@@ -367,3 +368,11 @@ TEST_F(SpecialInfoPartTest, UnlistedCriteriaNeverMatch) {
 }
 
 }  // namespace
+
+// The kinds compared byte by byte as the strings "11" to "19" order them; a high byte is above "9".
+TEST(FachkennungKind, KindsFrom11To19InByteOrderAnd44) {
+  for (const char* kind : {"11", "15", "19", "44", "1199", "1\x39"}) EXPECT_TRUE(IsFachkennungKind(kind)) << kind;
+  for (const char* kind : {"", "1", "10", "1:", "190", "1\xC4", "4", "440", "45", "XX", "21"}) {
+    EXPECT_FALSE(IsFachkennungKind(kind)) << kind;
+  }
+}
