@@ -10,7 +10,7 @@
 #include "store/text_arena.h"
 #include "platform/cp1252_literal.h"
 
-const std::array<const char*, kCheckRows + 1> kCheckLabels = {
+const std::array<std::string, kCheckRows + 1> kCheckLabels = {
     "",
     CP("Zeilenlängen"),
     CP("Maximallänge 1988"),

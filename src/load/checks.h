@@ -30,7 +30,7 @@ struct LineEntry {
 inline constexpr int kCheckRows = 13;
 
 // Labels and baseline y of rows 1..13 (index 0 unused).
-extern const std::array<const char*, kCheckRows + 1> kCheckLabels;
+extern const std::array<std::string, kCheckRows + 1> kCheckLabels;
 extern const std::array<int, kCheckRows + 1> kCheckRowY;
 
 // Counter of each row 1..13 for the last load (index 0 unused).

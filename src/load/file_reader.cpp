@@ -73,15 +73,18 @@ std::string FileLineText(edbs::Canvas& dc) {
 }
 
 void DrawStaticScreen(edbs::Canvas& dc) {
+  // The screen is drawn at every load: its texts are made once.
+  static const std::string kClearing = CP("Vorhandene Daten löschen");
+  static const std::string kHeading = CP("Fehler     Prüfung");
   dc.Rectangle(50, 50, 750, 140);
-  dc.TextOut(120, 55, CP("Vorhandene Daten löschen"));
+  dc.TextOut(120, 55, kClearing);
   dc.Rectangle(119, 71, 721, 83);
   dc.TextOut(120, 85, FileLineText(dc));
   dc.Rectangle(119, 101, 721, 113);
   dc.Rectangle(50, 150, 750, 360);
   dc.MoveTo(50, 170);
   dc.LineTo(750, 170);
-  dc.TextOut(70, 155, CP("Fehler     Prüfung"));
+  dc.TextOut(70, 155, kHeading);
   for (int row = 1; row <= 12; ++row) dc.TextOut(120, kCheckRowY[row], kCheckLabels[row]);
   dc.Rectangle(50, 370, 750, 425);
   dc.TextOut(120, 375, kCheckLabels[13]);

@@ -11,6 +11,9 @@
 namespace edbs {
 namespace {
 #if defined(__linux__)
+// Blocks below this size come from the heap: a small file's first block is read into at once, and
+// mapping and unmapping it would cost more than reading the file.
+constexpr std::size_t kMappedFrom = std::size_t{1} << 20;
 // Blocks from this size on are aligned to the large page size and offered large pages.
 constexpr std::size_t kLargePage = std::size_t{2} << 20;
 constexpr std::size_t kPage = std::size_t{4} << 10;
@@ -19,10 +22,14 @@ std::size_t RoundUp(std::size_t n, std::size_t unit) { return (n + unit - 1) / u
 #endif
 }  // namespace
 
-// Blocks are mapped from the system directly, so that a block given back is given back to the
-// system at once (a freed heap block may stay with the process).
+// Larger blocks are mapped from the system directly, so that a block given back is given back to
+// the system at once (a freed heap block may stay with the process).
 void LargeBlockDeleter::operator()(char* block) const {
 #if defined(__linux__)
+  if (size < kMappedFrom) {
+    std::free(block);
+    return;
+  }
   munmap(block, size);
 #else
   std::free(block);
@@ -31,6 +38,11 @@ void LargeBlockDeleter::operator()(char* block) const {
 
 LargeBlock AllocateLargeBlock(std::size_t size) {
 #if defined(__linux__)
+  if (size < kMappedFrom) {
+    char* block = static_cast<char*>(std::malloc(size > 0 ? size : 1));
+    if (block == nullptr) throw std::bad_alloc();
+    return LargeBlock(block, LargeBlockDeleter{size});
+  }
   if (size < kLargePage) {
     const std::size_t rounded = RoundUp(size, kPage);
     void* p = mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
