@@ -9,6 +9,13 @@ namespace {
 
 using F = FieldId;
 
+// A feature with room for its fields at once: a delivery makes hundreds of thousands of them.
+Feature WithRoomFor(std::size_t fields) {
+  Feature f;
+  f.values.reserve(fields);
+  return f;
+}
+
 void AddOrigin(Feature& f, const Origin& origin) {
   f.values.emplace_back(F::kZeile, static_cast<long long>(origin.line));
   f.values.emplace_back(F::kDatei, origin.file);
@@ -24,7 +31,7 @@ void AddObjectFields(Feature& f, const SourceObject& o) {
 }
 
 Feature LineFeature(const SourceLine& line) {
-  Feature f;
+  Feature f = WithRoomFor(6);
   f.geometry = line.vertices;
   if (!line.functions.empty()) {
     const LineFunction& first = line.functions.front();
@@ -38,7 +45,7 @@ Feature LineFeature(const SourceLine& line) {
 }
 
 Feature AreaFeature(const SourceObject& o, MultiPolygon polygons) {
-  Feature f;
+  Feature f = WithRoomFor(9);
   f.geometry = std::move(polygons);
   AddObjectFields(f, o);
   if (o.layer == kParcelLayer) f.values.push_back({F::kFlurstueck, o.parcelKey});
@@ -47,7 +54,7 @@ Feature AreaFeature(const SourceObject& o, MultiPolygon polygons) {
 }
 
 Feature FaultFeature(const SourceObject& o, const std::string& message, const std::vector<Point2>& openEnds) {
-  Feature f;
+  Feature f = WithRoomFor(8);
   if (!openEnds.empty()) f.geometry = PointSet{openEnds};
   f.values.push_back({F::kFolie, o.layer});
   f.values.push_back({F::kObjektart, o.objectKind});
@@ -60,7 +67,7 @@ Feature FaultFeature(const SourceObject& o, const std::string& message, const st
 }
 
 Feature PointObjectFeature(const SourceObject& o) {
-  Feature f;
+  Feature f = WithRoomFor(8);
   if (o.anchor) f.geometry = *o.anchor;
   AddObjectFields(f, o);
   AddOrigin(f, o.origin);
@@ -68,7 +75,7 @@ Feature PointObjectFeature(const SourceObject& o) {
 }
 
 Feature PointRecordFeature(const SourcePoint& p) {
-  Feature f;
+  Feature f = WithRoomFor(6);
   if (p.position) f.geometry = *p.position;
   f.values.push_back({F::kPunktnummer, p.pointNumber});
   f.values.push_back({F::kPunktart, p.pointKind});
@@ -79,7 +86,7 @@ Feature PointRecordFeature(const SourcePoint& p) {
 }
 
 Feature TextFeature(const SourceText& t) {
-  Feature f;
+  Feature f = WithRoomFor(8);
   f.geometry = t.position;
   f.values.emplace_back(F::kText, t.text);
   f.values.emplace_back(F::kWinkel, t.angle);

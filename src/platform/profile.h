@@ -1,9 +1,8 @@
 #pragma once
 // Integer and string values in named sections: the application's persistent profile.
 
-#include <map>
 #include <string>
-#include <utility>
+#include <vector>
 
 namespace edbs {
 
@@ -18,7 +17,8 @@ class Profile {
   virtual void WriteString(const std::string& section, const std::string& key, const std::string& value) = 0;
 };
 
-// In-memory profile for tests and for runs that must not touch the user's settings.
+// In-memory profile for tests and for runs that must not touch the user's settings. A profile holds
+// a few dozen values, so they stand in a list searched from the front.
 class MemoryProfile : public Profile {
  public:
   int GetInt(const std::string& section, const std::string& key, int defaultValue) override;
@@ -27,12 +27,16 @@ class MemoryProfile : public Profile {
                         const std::string& defaultValue) override;
   void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
 
-  bool Has(const std::string& section, const std::string& key) const {
-    return m_values.count({section, key}) != 0;
-  }
+  bool Has(const std::string& section, const std::string& key) const { return Find(section, key) != nullptr; }
 
  private:
-  std::map<std::pair<std::string, std::string>, std::string> m_values;
+  struct Entry {
+    std::string section, key, value;
+  };
+  const std::string* Find(const std::string& section, const std::string& key) const;
+  void Put(const std::string& section, const std::string& key, std::string value);
+
+  std::vector<Entry> m_entries;
 };
 
 }  // namespace edbs

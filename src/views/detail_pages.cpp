@@ -20,6 +20,7 @@ int IconOf(int record) { return std::clamp(g_store.GetOpKeyIndex(record), 0, kOp
 DetailRecordNode RecordNode(int record, bool hideWhf) {
   DetailRecordNode node{record, g_store.GetRecordTitle(record), IconOf(record), {}};
   const int parts = g_store.GetPartCount(record);
+  node.parts.reserve(static_cast<std::size_t>(std::max(parts, 0)));
   for (int j = 0; j < parts; ++j) {
     if (DetailShowsPart(g_store.GetPartType(record, j), hideWhf)) {
       node.parts.push_back({j, DetailPartNodeText(record, j)});
@@ -48,6 +49,7 @@ DetailPage BuildDetailPage(int maxCount, bool hideWhf) {
   if (count == 0) return page;
   page.first = std::clamp(g_detailStart, 0, count - 1);
   const std::int64_t end = std::min<std::int64_t>(count, std::int64_t{page.first} + DetailPageSize(maxCount));
+  page.records.reserve(static_cast<std::size_t>(end - page.first));
   for (std::int64_t d = page.first; d < end; ++d) {
     page.records.push_back(RecordNode(g_detailRecords[static_cast<std::size_t>(d)], hideWhf));
   }

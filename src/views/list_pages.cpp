@@ -60,10 +60,16 @@ const std::vector<ColumnDef>& PartColumns(int tab) {
   return columns[tab];
 }
 
-std::vector<ColumnDef> PartColumns(int tab, bool whf) {
-  std::vector<ColumnDef> defs = PartColumns(tab);
-  if (whf && (tab == kListUlobnn || tab == kListUlo8alk)) defs.back().partType = PartTypeCodeOf("WHF_ULO21ALK");
-  return defs;
+// With the repetition factors shown, the two object tabs show the factor of the last object part
+// in its last column. Both forms are made once: every page asks for them.
+const std::vector<ColumnDef>& PartColumns(int tab, bool whf) {
+  static const std::array<std::vector<ColumnDef>, kListTabCount> withFactors = [] {
+    std::array<std::vector<ColumnDef>, kListTabCount> columns;
+    for (int k = 0; k < kListTabCount; ++k) columns[static_cast<std::size_t>(k)] = PartColumns(k);
+    for (int k : {kListUlobnn, kListUlo8alk}) columns[static_cast<std::size_t>(k)].back().partType = PartTypeCodeOf("WHF_ULO21ALK");
+    return columns;
+  }();
+  return whf ? withFactors[static_cast<std::size_t>(tab)] : PartColumns(tab);
 }
 
 bool HasRunningText(int tab) { return tab == kListSonstige || tab == kListAlle; }
@@ -188,7 +194,7 @@ class PageBuilder {
     if (!running.empty()) Put(row, content, std::move(running));
   }
 
-  std::vector<ColumnDef> m_defs;
+  const std::vector<ColumnDef>& m_defs;
   bool m_runningText;
   std::size_t m_columnCount;
   std::vector<ListRow> m_rows;
