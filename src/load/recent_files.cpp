@@ -1,24 +1,43 @@
 #include "load/recent_files.h"
 
+#include <array>
+#include <utility>
+
 #include "platform/profile.h"
 #include "records/edbs_part.h"
 
 std::array<std::string, kRecentFileSlots> g_recentFiles;
 
 namespace {
-constexpr const char* kSection = "Dateinamen";
-std::string SlotKey(int k) { return Format("MRUListname%02d", k); }
+// The section, the slots' keys "MRUListname00" ... and the mark of an empty slot, made once: the
+// list is read at every start and written at every end.
+const std::string& Section() {
+  static const std::string section = "Dateinamen";
+  return section;
+}
+const std::string& SlotKey(int k) {
+  static const std::array<std::string, kRecentFileSlots> keys = [] {
+    std::array<std::string, kRecentFileSlots> made;
+    for (int slot = 0; slot < kRecentFileSlots; ++slot) made[static_cast<std::size_t>(slot)] = Format("MRUListname%02d", slot);
+    return made;
+  }();
+  return keys[static_cast<std::size_t>(k)];
+}
+const std::string& Unset() {
+  static const std::string unset = "xxx";
+  return unset;
+}
 }  // namespace
 
 void LoadRecentFiles(edbs::Profile& profile) {
   for (int k = 0; k < kRecentFileSlots; ++k) {
-    std::string value = profile.GetString(kSection, SlotKey(k), "xxx");
-    g_recentFiles[k] = value == "xxx" ? std::string() : value;
+    std::string value = profile.GetString(Section(), SlotKey(k), Unset());
+    g_recentFiles[k] = value == Unset() ? std::string() : std::move(value);
   }
 }
 
 void SaveRecentFiles(edbs::Profile& profile) {
-  for (int k = 0; k < kRecentFileSlots; ++k) profile.WriteString(kSection, SlotKey(k), g_recentFiles[k]);
+  for (int k = 0; k < kRecentFileSlots; ++k) profile.WriteString(Section(), SlotKey(k), g_recentFiles[k]);
 }
 
 void RememberRecentFile(const std::string& path) {

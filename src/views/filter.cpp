@@ -1,5 +1,6 @@
 #include "views/filter.h"
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -75,8 +76,8 @@ void FinishLineBounds(const FilterCriterionInfo& tab, FilterArguments& args) {
     for (std::string* bound : {&args.from[k], &args.to[k]}) {
       if (tab.padWidth > 0) bound->resize(static_cast<std::size_t>(tab.padWidth), ' ');
     }
-    for (char& c : args.from[k]) c = c == kWildcard ? ' ' : c;
-    for (char& c : args.to[k]) c = c == kWildcard ? 'z' : c;
+    std::replace(args.from[k].begin(), args.from[k].end(), kWildcard, ' ');
+    std::replace(args.to[k].begin(), args.to[k].end(), kWildcard, 'z');
   }
 }
 
