@@ -83,9 +83,10 @@ class CExportText {
     return b;
   }();
 
-  // Room for n more characters and the slack that the copies below may write beyond them.
+  // Room for n more characters and the slack that the copies below may write beyond them. Each
+  // write stays within what it reserved; were one to end in the slack, the next still grows.
   char* Reserve(std::size_t n) {
-    if (static_cast<std::size_t>(m_limit - m_pos) < n) Grow(n);
+    if (m_pos > m_limit || static_cast<std::size_t>(m_limit - m_pos) < n) Grow(n);
     return m_pos;
   }
   void Grow(std::size_t n) {
@@ -159,7 +160,7 @@ class CExportText {
   void Rule(char c) {
     static constexpr auto kDashes = RuleOf('-');
     static constexpr auto kUnderscores = RuleOf('_');
-    char* p = Reserve(kRuleWidth);
+    char* p = Reserve(kRuleWidth + 2);
     std::memcpy(p, c == '-' ? kDashes.data() : kUnderscores.data(), kRuleWidth);
     m_pos = CopyLineEnd(p + kRuleWidth);
   }
