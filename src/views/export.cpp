@@ -320,12 +320,14 @@ class CBlockWriter {
 
 std::string ReadableExportText(bool longForm) {
   // Room for the usual size at once: the long form is some thirty times the records' text, the
-  // short one a few times; a record's head takes about three hundred characters.
+  // short one a few times; a record's head takes about three hundred characters. Beyond 64 MiB the
+  // text grows as it comes, so that a guess never takes gigabytes.
+  constexpr std::size_t kMostReserved = std::size_t{64} << 20;
   std::size_t expected = 0;
-  for (int i = 0; i < g_store.GetRecordCount(); ++i) {
+  for (int i = 0; i < g_store.GetRecordCount() && expected < kMostReserved; ++i) {
     if (Selected(i)) expected += g_store.Record(i).Text().size() * (longForm ? 32 : 4) + 320;
   }
-  CExportText text(false, expected);
+  CExportText text(false, std::min(expected, kMostReserved));
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
     if (Selected(i)) text.Record(i, longForm);
   }
