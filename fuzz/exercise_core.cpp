@@ -136,11 +136,10 @@ void StartAndEndWithAProfile(const Choices& c, bool atStart) {
 }
 
 // What the detail dialog, the list and the statistics ask of every part besides what the export
-// asks (the detail rows and the full list text): the list text for another selector, and the typed
-// field readers. The criteria and statistics read the fields of every part in scope; here each
-// part type's readers run on its first part of the input, whatever the filter left.
-// The list text of a part for a selector other than the export's is read once for each pair of
-// part type and selector; the export reads every part's own text.
+// asks (the detail rows and every part's own list text): the list text for another selector, once
+// for each pair of part type and selector, and the typed field readers. The criteria and
+// statistics read the fields of every part in scope; here each part type's readers run on its
+// first part of the input, whatever the filter left.
 void LookAtRecords(const Choices& c) {
   const int records = std::min(g_store.GetRecordCount(), kMaxRecordsWalked);
   TypesSeen typesRead, selectorsRead;

@@ -11,10 +11,8 @@ std::array<std::string, kRecentFileSlots> g_recentFiles;
 namespace {
 // The section, the slots' keys "MRUListname00" ... and the mark of an empty slot, made once: the
 // list is read at every start and written at every end.
-const std::string& Section() {
-  static const std::string section = "Dateinamen";
-  return section;
-}
+const std::string kSection = "Dateinamen";
+const std::string kUnset = "xxx";
 const std::string& SlotKey(int k) {
   static const std::array<std::string, kRecentFileSlots> keys = [] {
     std::array<std::string, kRecentFileSlots> made;
@@ -23,21 +21,17 @@ const std::string& SlotKey(int k) {
   }();
   return keys[static_cast<std::size_t>(k)];
 }
-const std::string& Unset() {
-  static const std::string unset = "xxx";
-  return unset;
-}
 }  // namespace
 
 void LoadRecentFiles(edbs::Profile& profile) {
   for (int k = 0; k < kRecentFileSlots; ++k) {
-    std::string value = profile.GetString(Section(), SlotKey(k), Unset());
-    g_recentFiles[k] = value == Unset() ? std::string() : std::move(value);
+    std::string value = profile.GetString(kSection, SlotKey(k), kUnset);
+    g_recentFiles[k] = value == kUnset ? std::string() : std::move(value);
   }
 }
 
 void SaveRecentFiles(edbs::Profile& profile) {
-  for (int k = 0; k < kRecentFileSlots; ++k) profile.WriteString(Section(), SlotKey(k), g_recentFiles[k]);
+  for (int k = 0; k < kRecentFileSlots; ++k) profile.WriteString(kSection, SlotKey(k), g_recentFiles[k]);
 }
 
 void RememberRecentFile(const std::string& path) {

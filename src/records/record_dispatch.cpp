@@ -321,14 +321,15 @@ SATZLUPE_TEXT_READER(GetRepeatCount, "XXXX")
 
 #undef SATZLUPE_TEXT_READER
 
-bool CEdbsStore::GetFachkennung(int i, int j, std::size_t width, std::string& key) const {
+bool CEdbsStore::GetFachkennung(int i, int j, std::string& key) const {
+  constexpr std::size_t kWidth = 2;
   const CPartRef part = Part(*this, i, j);
-  return VisitPartClass(part.m_type, [&part, width, &key](auto id) {
+  return VisitPartClass(part.m_type, [&part, &key](auto id) {
     using Class = typename decltype(id)::type;
     if constexpr (requires(const Class& p) { p.GetInfoKind(); p.GetInfoText(); }) {
       const Class p = ReadPart<Class>(part);
       if (!IsFachkennungKind(p.GetInfoKind())) return false;
-      key.assign(p.GetInfoText().substr(0, width));
+      key.assign(p.GetInfoText().substr(0, kWidth));
       return true;
     } else {
       return false;

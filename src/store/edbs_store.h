@@ -72,9 +72,9 @@ class CEdbsStore {
   std::string GetGeometryKind(int i, int j) const;   // "XX"
   std::string GetInfoKind(int i, int j) const;       // "XX"
   std::string GetInfoText(int i, int j) const;       // "XX"
-  // The first `width` characters of the text of part (i, j) when it is special information of a
-  // kind whose text begins with a Fachkennung; false for any other part.
-  bool GetFachkennung(int i, int j, std::size_t width, std::string& key) const;
+  // The Fachkennung (the first two characters of the text) of part (i, j) when it is special
+  // information of a kind whose text begins with one; false for any other part.
+  bool GetFachkennung(int i, int j, std::string& key) const;
   std::string GetAttribute(int i, int j) const;      // "XXXX"
   std::string GetRepeatCount(int i, int j) const;    // "XXXX"
   double GetDirectionAngle(int i, int j) const;      // 0.0

@@ -29,20 +29,13 @@ struct ExportBlock {
   std::size_t capacity = 0;
 };
 
-constexpr std::size_t kRuleWidth = 79;
-constexpr std::array<char, kRuleWidth> RuleOf(char c) {
-  std::array<char, kRuleWidth> rule{};
-  for (char& r : rule) r = c;
-  return rule;
-}
-
 // The export's text of records in a buffer of its own, with the line end it is written with
 // (CR LF into the file). The long form of a large delivery runs to gigabytes: every character is
 // copied once, numbers and padding are written directly.
 class CExportText {
  public:
-  // crlf: lines end with CR LF (the file), else with LF. `capacity`: the bytes expected.
-  explicit CExportText(bool crlf, std::size_t capacity = std::size_t{1} << 12) : m_crlf(crlf) { Take(capacity); }
+  // crlf: lines end with CR LF (the file), else with LF.
+  explicit CExportText(bool crlf) : m_crlf(crlf) { Take(std::size_t{1} << 12); }
 
   std::string_view Text() const { return {m_buffer.data.get(), Size()}; }
   std::size_t Size() const { return static_cast<std::size_t>(m_pos - m_buffer.data.get()); }
@@ -156,15 +149,10 @@ class CExportText {
     m_pos = CopyPadded(Reserve(std::max(text.size(), width)), text, width);
   }
   void EndLine() { m_pos = CopyLineEnd(Reserve(2)); }
-  // A rule of 79 characters, copied whole: a fixed-size copy needs no call.
   void Rule(char c) {
-    static constexpr auto kDashes = RuleOf('-');
-    static constexpr auto kUnderscores = RuleOf('_');
-    char* p = Reserve(kRuleWidth + 2);
-    std::memcpy(p, c == '-' ? kDashes.data() : kUnderscores.data(), kRuleWidth);
-    m_pos = CopyLineEnd(p + kRuleWidth);
+    Fill(79, c);
+    EndLine();
   }
-
   // "%*d" with the width given.
   void PutNumber(int value, int width) {
     char digits[16];
@@ -319,15 +307,7 @@ class CBlockWriter {
 }  // namespace
 
 std::string ReadableExportText(bool longForm) {
-  // Room for the usual size at once: the long form is some thirty times the records' text, the
-  // short one a few times; a record's head takes about three hundred characters. Beyond 64 MiB the
-  // text grows as it comes, so that a guess never takes gigabytes.
-  constexpr std::size_t kMostReserved = std::size_t{64} << 20;
-  std::size_t expected = 0;
-  for (int i = 0; i < g_store.GetRecordCount() && expected < kMostReserved; ++i) {
-    if (Selected(i)) expected += g_store.Record(i).Text().size() * (longForm ? 32 : 4) + 320;
-  }
-  CExportText text(false, std::min(expected, kMostReserved));
+  CExportText text(false);
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
     if (Selected(i)) text.Record(i, longForm);
   }

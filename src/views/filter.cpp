@@ -150,7 +150,7 @@ std::vector<std::string> CollectFachkennungen() {
   std::string key;
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
     for (int j = 0; j < g_store.GetPartCount(i); ++j) {
-      if (g_store.GetFachkennung(i, j, 2, key)) found.insert(key);
+      if (g_store.GetFachkennung(i, j, key)) found.insert(key);
     }
   }
   return {found.begin(), found.end()};

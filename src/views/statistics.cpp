@@ -30,8 +30,6 @@ constexpr std::string_view kNoObjectType = "zzzz";
 constexpr std::string_view kNoKind = "XX";
 constexpr std::string_view kNoFourCharValue = "XXXX";
 
-constexpr std::size_t kFachkennungWidth = 2;  // the Fachkennung at the start of a text
-
 // The lines every statistic begins with: the share of the filter set when one exists, the title
 // and the rule. `rows` is how many lines the statistic adds below them, so that the list is
 // allocated once.
@@ -267,7 +265,7 @@ void ObjectKey(int i, int j, ValueCounts& counts) {
 
 void Fachkennung(int i, int j, ValueCounts& counts) {
   std::string key;
-  if (g_store.GetFachkennung(i, j, kFachkennungWidth, key) && !SameText(key, kNoKind)) counts.Add(key);
+  if (g_store.GetFachkennung(i, j, key) && !SameText(key, kNoKind)) counts.Add(key);
 }
 
 // How a part type gives its repetition factor: not at all, as a factor read where it lies, or
