@@ -90,7 +90,7 @@ std::string_view InfoNameField(std::string_view text) { return Mid(text, 28, 8);
 
 // Every message starts with the line number in 8 characters and a 12-character check label.
 std::string Message(const Finding& f, std::string_view labelAndText) {
-  std::string m = Format("%8d", f.lineNumber);
+  std::string m = PaddedInt(f.lineNumber, 8);
   m += labelAndText;
   return m;
 }

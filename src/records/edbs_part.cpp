@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdarg>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 std::string g_parseText;
@@ -82,6 +83,25 @@ std::string_view Mid(std::string_view text, long long pos, long long count) {
   const std::size_t rest = text.size() - p;
   const std::size_t n = static_cast<unsigned long long>(count) < rest ? static_cast<std::size_t>(count) : rest;
   return text.substr(p, n);
+}
+
+std::string PaddedInt(long long value, int width, char fill) {
+  char digits[24];
+  const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+  const auto n = static_cast<std::size_t>(end - digits);
+  const std::size_t pad = width > 0 && static_cast<std::size_t>(width) > n ? static_cast<std::size_t>(width) - n : 0;
+  std::string out;
+  out.reserve(n + pad);
+  if (fill == '0' && value < 0) {
+    // The zeros stand between the sign and the digits.
+    out += '-';
+    out.append(pad, '0');
+    out.append(digits + 1, end);
+  } else {
+    out.append(pad, fill);
+    out.append(digits, end);
+  }
+  return out;
 }
 
 std::string Format(const char* format, ...) {

@@ -176,6 +176,9 @@ inline std::string_view ParseView(std::size_t offset, std::size_t width) {
   if (width == 0 || p >= text.size()) return {};
   return {text.data() + p, width < text.size() - p ? width : text.size() - p};
 }
+// An integer as printf writes it with "%<width>lld" (fill ' ') or "%0<width>lld" (fill '0'):
+// for the numbers of rows, lines and counts that every view writes by the thousand.
+std::string PaddedInt(long long value, int width, char fill = ' ');
 // printf into a std::string.
 #if defined(__GNUC__)
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

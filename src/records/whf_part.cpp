@@ -32,7 +32,7 @@ int CWhfPart::FillDetail() const {
     for (int k = 3, v = m_count; v > 0; --k, v /= 10) count[k] = static_cast<char>('0' + v % 10);
     DetailTable.Set(1, name, "Anzahl der Wiederholungen:", std::string_view(count, 4));
   } else {
-    DetailTable.Set(1, name, "Anzahl der Wiederholungen:", Format("%4d", m_count));
+    DetailTable.Set(1, name, "Anzahl der Wiederholungen:", PaddedInt(m_count, 4));
   }
   return 1;
 }
@@ -42,12 +42,9 @@ std::string CWhfPart::GetListText(int) const { return GetRepeatCount(); }
 std::string CWhfPart::GetRepeatCount() const { return CountText(m_count); }
 
 std::string CWhfPart::CountText(std::int32_t count) {
-  // Four digits written directly: the filter tests millions of factors, and printf would take
-  // most of its time.
-  if (count < 0 || count > 9999) return Format("%04d", count);
-  std::string digits(4, '0');
-  for (int k = 3, v = count; v > 0; --k, v /= 10) digits[k] = static_cast<char>('0' + v % 10);
-  return digits;
+  // Not through printf: the filter tests millions of factors, and printf would take most of its
+  // time.
+  return PaddedInt(count, 4, '0');
 }
 
 int CWhfPart::MatchFilter(int criterion) const {

@@ -90,7 +90,10 @@ void CEdbsStore::ClearAll(edbs::Canvas* dc) {
 
 std::string CEdbsStore::GetRecordTitle(int i) const {
   const CEdbsRecord& r = m_records[i];
-  std::string title = Format("%6d.%02d  ", r.m_lineNumber, r.m_fileIndex);
+  std::string title = PaddedInt(r.m_lineNumber, 6);
+  title += '.';
+  title += PaddedInt(r.m_fileIndex, 2, '0');
+  title += "  ";
   title += OpKeyTable[std::clamp<int>(r.m_opKeyIndex, 0, kOpKeyCount - 1)];
   title += ' ';
   title += InfoNameTable[std::clamp<int>(r.m_infoNameIndex, 0, kInfoNameCount - 1)];

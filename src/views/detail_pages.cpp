@@ -74,7 +74,7 @@ std::string DetailSliderText(int position) {
 bool DetailShowsPart(int partType, bool hideWhf) { return !(hideWhf && partType >= kPtFirstWhf); }
 
 std::string DetailPartNodeText(int record, int part) {
-  return Format("%3d  ", part) + g_store.GetPartTypeName(record, part);
+  return PaddedInt(part, 3) + "  " + g_store.GetPartTypeName(record, part);
 }
 
 void SelectDetailRecord(int record) {

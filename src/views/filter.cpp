@@ -166,7 +166,7 @@ std::vector<std::string> WithoutPlaceholder(const std::array<std::string_view, N
 std::vector<std::string> LoadedFileLines() {
   std::vector<std::string> lines;
   for (int k = 0; k < kLoadedFileSlots; ++k) {
-    if (!g_loadedFiles[k].empty()) lines.push_back(Format("%02d ", k) + edbs::NativePathToText(g_loadedFiles[k]));
+    if (!g_loadedFiles[k].empty()) lines.push_back(PaddedInt(k, 2, '0') + ' ' + edbs::NativePathToText(g_loadedFiles[k]));
   }
   return lines;
 }
@@ -196,4 +196,4 @@ std::vector<std::string> FilterListLines(int tab) {
   return {};
 }
 
-std::string FilterCountText() { return Format(CP("%d Sätze"), g_filterCount); }
+std::string FilterCountText() { return PaddedInt(g_filterCount, 0) + CP(" Sätze"); }

@@ -113,7 +113,7 @@ class PageBuilder {
 
   void AddRecord(int i) {
     m_first = AddRow(i);
-    m_rows[m_first].cells[0] = Format("%d.%02d", g_store.GetLineNumber(i), g_store.GetFileIndex(i));
+    m_rows[m_first].cells[0] = PaddedInt(g_store.GetLineNumber(i), 0) + '.' + PaddedInt(g_store.GetFileIndex(i), 2, '0');
     m_levelRow.fill(m_first);
     if (m_runningText) {
       AddRunningText(i);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
 
 TEST(TextRules, IntegersFollowAtoiIn64Bits) {
@@ -61,4 +62,13 @@ TEST(TextRules, ParseRoomCountsFromTheCursor) {
   EXPECT_FALSE(ParseHasRoom(5));
   g_parsePos = 11;
   EXPECT_FALSE(ParseHasRoom(0));
+}
+
+TEST(TextRules, PaddedIntWritesWhatPrintfWrites) {
+  for (const long long v : {0LL, 7LL, -7LL, 42LL, -42LL, 1234567LL, -1234567LL, 99999999LL, LLONG_MAX, LLONG_MIN}) {
+    for (const int width : {0, 1, 2, 3, 7, 8, 25}) {
+      EXPECT_EQ(PaddedInt(v, width), Format("%*lld", width, v)) << v << " " << width;
+      EXPECT_EQ(PaddedInt(v, width, '0'), Format("%0*lld", width, v)) << v << " " << width;
+    }
+  }
 }
