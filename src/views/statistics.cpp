@@ -48,7 +48,8 @@ Lines Frame(std::string_view title, std::size_t rows = 0) {
 }
 
 std::string Row(Count count, std::string_view name) {
-  std::string row = Format("%7lld\t", static_cast<long long>(count));
+  std::string row = PaddedInt(count, 7);
+  row += '\t';
   row += name;
   return row;
 }
@@ -145,24 +146,6 @@ bool SameText(std::string_view a, std::string_view b) {
 // The number of parts per distinct value: a hash table (millions of parts, few distinct values)
 // behind the two values counted last, which neighbouring parts often repeat.
 class ValueCounts {
- public:
-  void Add(std::string_view value) {
-    for (Entry* recent : m_recent) {
-      if (recent != nullptr && SameText(recent->first, value)) {
-        ++recent->second;
-        return;
-      }
-    }
-    auto it = m_counts.find(value);
-    if (it == m_counts.end()) it = m_counts.emplace(std::string(value), 0).first;
-    ++it->second;
-    m_recent[1] = m_recent[0];
-    m_recent[0] = &*it;
-  }
-  // std::string orders byte-wise with bytes taken as unsigned, as strcmp does.
-  std::map<std::string, Count> Sorted() const { return {m_counts.begin(), m_counts.end()}; }
-
- private:
   // FNV-1a: the values are a few characters long, where the library's hash costs more.
   struct Hash {
     using is_transparent = void;
@@ -173,7 +156,35 @@ class ValueCounts {
     }
   };
   using Map = std::unordered_map<std::string, Count, Hash, std::equal_to<>>;
+
+ public:
   using Entry = Map::value_type;
+
+  // Counts n more parts with the value.
+  void Add(std::string_view value, Count n = 1) {
+    for (Entry* recent : m_recent) {
+      if (recent != nullptr && SameText(recent->first, value)) {
+        recent->second += n;
+        return;
+      }
+    }
+    auto it = m_counts.find(value);
+    if (it == m_counts.end()) it = m_counts.emplace(std::string(value), 0).first;
+    it->second += n;
+    m_recent[1] = m_recent[0];
+    m_recent[0] = &*it;
+  }
+  // The values in byte-wise order, bytes taken as unsigned as strcmp does (std::string's order);
+  // they point into the counts.
+  std::vector<const Entry*> Sorted() const {
+    std::vector<const Entry*> sorted;
+    sorted.reserve(m_counts.size());
+    for (const Entry& e : m_counts) sorted.push_back(&e);
+    std::sort(sorted.begin(), sorted.end(), [](const Entry* a, const Entry* b) { return a->first < b->first; });
+    return sorted;
+  }
+
+ private:
   Map m_counts;
   std::array<Entry*, 2> m_recent{};
 };
@@ -221,9 +232,9 @@ struct ReadsAttribute {
 };
 
 // A row per distinct value, in byte-wise order, with the number of parts that carry it.
-Lines SortedLines(std::string_view title, const std::map<std::string, Count>& sorted) {
+Lines SortedLines(std::string_view title, const std::vector<const ValueCounts::Entry*>& sorted) {
   Lines out = Frame(title, sorted.size() + 1);
-  for (const auto& [v, n] : sorted) out.push_back(Row(n, v));
+  for (const ValueCounts::Entry* e : sorted) out.push_back(Row(e->second, e->first));
   out.emplace_back(kRule);
   return out;
 }
@@ -253,14 +264,21 @@ auto Skipping(std::string_view placeholder, Reader read) {
   };
 }
 
+// Layer and object type from one reading of the part; a part whose class lacks either has no key,
+// as the store's readers give their placeholders for it.
 void ObjectKey(int i, int j, ValueCounts& counts) {
-  std::string layer = g_store.GetLayer(i, j);
-  if (SameText(layer, kNoLayer)) return;
-  const std::string objectType = g_store.GetObjectType(i, j);
-  if (SameText(objectType, kNoObjectType)) return;
-  layer += '\t';
-  layer += objectType;
-  counts.Add(layer);
+  const CPartRef part = g_store.Record(i).m_parts[static_cast<std::size_t>(j)];
+  VisitPartClass(part.m_type, [&part, &counts](auto id) {
+    using Class = typename decltype(id)::type;
+    if constexpr (requires(const Class& p) { p.GetLayer(); p.GetObjectType(); }) {
+      const Class p = ReadPart<Class>(part);
+      if (SameText(p.GetLayer(), kNoLayer) || SameText(p.GetObjectType(), kNoObjectType)) return;
+      std::string key(p.GetLayer());
+      key += '\t';
+      key += p.GetObjectType();
+      counts.Add(key);
+    }
+  });
 }
 
 void Fachkennung(int i, int j, ValueCounts& counts) {
@@ -318,7 +336,7 @@ Lines RepeatCounts() {
   const FactorRead unknownRead = FactorReadOf(-1);  // a code without a class of its own
   FourDigitTally fourDigits;
   std::map<std::int32_t, Count> others;
-  ValueCounts fromReader;
+  ValueCounts counts;
   for (int i = 0; i < g_store.GetRecordCount(); ++i) {
     if (!RecordInScope(i)) continue;
     const CPartList& parts = g_store.Record(i).m_parts;
@@ -335,14 +353,14 @@ Lines RepeatCounts() {
         }
       } else if (read == FactorRead::kReader) {
         const std::string value = g_store.GetRepeatCount(i, static_cast<int>(j));
-        if (!SameText(value, kNoFourCharValue)) fromReader.Add(value);
+        if (!SameText(value, kNoFourCharValue)) counts.Add(value);
       }
     }
   }
-  std::map<std::string, Count> sorted = fromReader.Sorted();
-  fourDigits.ForEach([&sorted](std::int32_t c, Count n) { sorted[CWhfPart::CountText(c)] += n; });
-  for (const auto& [c, n] : others) sorted[CWhfPart::CountText(c)] += n;
-  return SortedLines("Anzahl\tWiederholungsfaktoren", sorted);
+  // A reader's value and a factor's count may read alike: they share a row.
+  fourDigits.ForEach([&counts](std::int32_t c, Count n) { counts.Add(CWhfPart::CountText(c), n); });
+  for (const auto& [c, n] : others) counts.Add(CWhfPart::CountText(c), n);
+  return SortedLines("Anzahl\tWiederholungsfaktoren", counts.Sorted());
 }
 
 Lines Extremes() {
