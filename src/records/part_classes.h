@@ -79,7 +79,7 @@ concept FixedWidthPart = requires(int type) {
 
 // The kind of geometry of the special information that owns the point `part` (the nearest
 // special information before it in its record), which the point needs to be read.
-std::string OwnerGeometryKind(const CPartRef& part);
+std::string_view OwnerGeometryKind(const CPartRef& part);
 
 // The part object of a stored part, read from its record text by its class's constructor as the
 // parser's step read it.

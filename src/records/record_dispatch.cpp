@@ -63,11 +63,11 @@ int AskPart(const CPartRef& part, int criterion) {
 
 }  // namespace
 
-std::string OwnerGeometryKind(const CPartRef& part) {
+std::string_view OwnerGeometryKind(const CPartRef& part) {
   const CPartList& parts = part.List();
   for (std::uint32_t j = part.Index(); j-- > 0;) {
     const int type = parts.Type(j);
-    if (type == kPtUlob2100 || type == kPtUlo21Alk) return std::string(ReadPart<CUlob2100Part>(parts[j]).GetGeometryKind());
+    if (type == kPtUlob2100 || type == kPtUlo21Alk) return CUlob2100Part::GeometryKindAt(parts.Text(), parts.Offset(j), type);
   }
   return {};
 }

@@ -97,7 +97,7 @@ CUlob2100Part::CUlob2100Part(int& error, int type, std::string& linkText) : CEdb
   m_mapType.ReadAt(2);
   m_objectType.ReadAt(4);
   m_text.ReadAt(10);
-  m_geometryKind.ReadAt(43);
+  m_geometryKind.ReadAt(kGeometryKindAt);
   if (HasPartNumber()) m_partNumber.ReadAt(45);
   linkText = m_geometryKind.Str();
   g_parsePos += static_cast<std::int32_t>(width);

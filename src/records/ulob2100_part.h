@@ -15,6 +15,12 @@ class CUlob2100Part : public CEdbsPart {
   CUlob2100Part(int& error, int type, std::string& linkText);
   // The characters a part of this class takes: the parser measures its parts by it.
   static constexpr std::size_t Width(int type) { return type == kPtUlob2100 ? 48 : 45; }
+  // The kind of geometry of a part of this class that begins at `at` in the record `text`, as
+  // reading the part gives it: every point after it asks for it.
+  static std::string_view GeometryKindAt(std::string_view text, std::size_t at, int type) {
+    if (at > text.size() || text.size() - at < Width(type)) return {};  // a part without room reads nothing
+    return text.substr(at + kGeometryKindAt, 2);
+  }
 
   int FillDetail() const;
   std::string GetListText(int selector) const;
@@ -27,6 +33,8 @@ class CUlob2100Part : public CEdbsPart {
   std::string_view GetInfoText() const { return m_text.View(); }
 
  private:
+  static constexpr std::size_t kGeometryKindAt = 43;
+
   bool HasPartNumber() const { return m_type == kPtUlob2100; }
   int FillKeyRows() const;
   void FillAin80Rows() const;

@@ -29,7 +29,7 @@ bool IsMatrixGeometry(std::string_view kind) { return kind == "61" || kind == "6
 
 }  // namespace
 
-CUlob2110Part::CUlob2110Part(int& error, const std::string& geometryKind) : CEdbsPart(kPtUlob2110) {
+CUlob2110Part::CUlob2110Part(int& error, std::string_view geometryKind) : CEdbsPart(kPtUlob2110) {
   error = 0;
   if (!ParseHasRoom(kWidth)) {
     error = 100 + kPtUlob2110;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "records/edbs_part.h"
 
@@ -12,7 +13,7 @@ class CUlob2110Part : public CEdbsPart {
  public:
   // geometryKind: the kind of geometry of the owning special information. error: 0, or 107 when
   // fewer than 20 characters remain.
-  CUlob2110Part(int& error, const std::string& geometryKind);
+  CUlob2110Part(int& error, std::string_view geometryKind);
   // The characters a part of this class takes: the parser measures its parts by it.
   static constexpr std::size_t Width(int /*type*/) { return 20; }
 
