@@ -509,7 +509,7 @@ void PerformPendingLoad(edbs::Canvas& dc) {
 
   // The lines, the joined chains and the records' part tables of this load lie in one arena,
   // which the store and the error list share.
-  auto arena = std::make_shared<CTextArena>();
+  auto arena = sizeKnown ? std::make_shared<CTextArena>(static_cast<std::size_t>(g_fileSize)) : std::make_shared<CTextArena>();
   g_errorList.KeepTexts(arena);
   g_store.UseArena(arena);
   // Room for the records of a delivery of the usual line lengths; more can follow.

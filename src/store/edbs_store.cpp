@@ -59,7 +59,7 @@ void CEdbsStore::GiveBackDeletedTexts() {
   if (kept * 2 > held) return;
   // The records left move into an arena of their own; the old arenas go (the error list keeps the
   // one of the last load while it shows it).
-  auto fresh = std::make_shared<CTextArena>();
+  auto fresh = std::make_shared<CTextArena>(kept);
   std::vector<PartPlacement> parts;
   for (CEdbsRecord& r : m_records) {
     parts.clear();

@@ -8,7 +8,14 @@ namespace {
 // small load takes little and a large one few blocks; untouched pages of a block cost nothing.
 constexpr std::size_t kFirstBlock = std::size_t{64} << 10;
 constexpr std::size_t kLargestBlock = std::size_t{16} << 20;
+constexpr std::size_t kSmallestBlock = std::size_t{4} << 10;
 }  // namespace
+
+CTextArena::CTextArena() : m_firstBlock(kFirstBlock) {}
+
+// The texts take about the bytes read; the part tables a few bytes per part more.
+CTextArena::CTextArena(std::size_t expectedBytes)
+    : m_firstBlock(std::clamp(expectedBytes + expectedBytes / 4, kSmallestBlock, kFirstBlock)) {}
 
 void CTextArena::Begin() { m_textStart = m_used; }
 
@@ -34,7 +41,8 @@ std::string_view CTextArena::Finish() {
 
 void CTextArena::Grow(std::size_t more) {
   const std::size_t begun = m_used - m_textStart;
-  const std::size_t size = std::max(begun + more, std::clamp(m_capacity / 4, kFirstBlock, kLargestBlock));
+  const std::size_t usual = m_capacity == 0 ? m_firstBlock : std::clamp(m_capacity / 4, kFirstBlock, kLargestBlock);
+  const std::size_t size = std::max(begun + more, usual);
   edbs::LargeBlock block = edbs::AllocateLargeBlock(size);
   if (begun > 0) std::memcpy(block.get(), m_block + m_textStart, begun);
   m_block = block.get();

@@ -15,7 +15,10 @@
 
 class CTextArena {
  public:
-  CTextArena() = default;
+  CTextArena();
+  // An arena for about `expectedBytes` of texts: a small load takes a first block of about its size
+  // instead of the usual 64 KiB (at least 4 KiB); later blocks grow as usual.
+  explicit CTextArena(std::size_t expectedBytes);
   CTextArena(const CTextArena&) = delete;
   CTextArena& operator=(const CTextArena&) = delete;
 
@@ -56,4 +59,5 @@ class CTextArena {
   std::size_t m_used = 0;   // bytes of it in use
   std::size_t m_textStart = 0;
   std::size_t m_capacity = 0;
+  std::size_t m_firstBlock;
 };

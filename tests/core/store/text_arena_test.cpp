@@ -48,3 +48,16 @@ TEST(TextArena, TablesAreAlignedForTheirType) {
   auto* small = arena.Allocate<std::uint16_t>(3);
   EXPECT_EQ(reinterpret_cast<std::uintptr_t>(small) % alignof(std::uint16_t), 0u);
 }
+
+TEST(TextArena, ASmallLoadTakesASmallFirstBlockAndStillGrows) {
+  CTextArena arena(1000);
+  const std::string first(1000, 'a');
+  const std::string_view kept = arena.Add(first);
+  EXPECT_EQ(arena.Capacity(), 4096u);
+  // More than was expected: the next blocks are the usual ones, and the first text stays put.
+  const std::string more(9000, 'b');
+  EXPECT_EQ(arena.Add(more), more);
+  EXPECT_EQ(kept, first);
+  EXPECT_EQ(arena.Capacity(), 4096u + (64u << 10));
+  EXPECT_EQ(CTextArena(100u << 20).Add("x"), "x");
+}
