@@ -149,7 +149,7 @@ bool ParseOptions(const std::vector<std::string>& args, PlanOptions& o, std::str
 void PrintLog(int width, int height) {
   edbs::RecordingCanvas dc(width, height);
   DrawGraphic(dc);
-  const std::string log = dc.Log();
+  const std::string& log = dc.Log();
   std::fwrite(log.data(), 1, log.size(), stdout);
 }
 

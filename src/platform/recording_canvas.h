@@ -13,9 +13,13 @@ class RecordingCanvas : public Canvas {
  public:
   explicit RecordingCanvas(int width = 800, int height = 600) : m_width(width), m_height(height) {}
 
-  const std::vector<std::string>& Lines() const { return m_lines; }
-  std::string Log() const;  // all lines, each ended by '\n'
-  void Clear() { m_lines.clear(); }
+  // The lines drawn, in order (a text drawn with a line feed in it stays one line here).
+  std::vector<std::string> Lines() const;
+  const std::string& Log() const { return m_log; }  // all lines, each ended by '\n'
+  void Clear() {
+    m_log.clear();
+    m_starts.clear();
+  }
   int FlushCount() const { return m_flushes; }
 
   // Text extents follow a fixed-pitch rule so that layouts are reproducible: each character is
@@ -34,7 +38,10 @@ class RecordingCanvas : public Canvas {
   void DrawBitmap(int id, int x, int y) override;
 
  private:
-  std::vector<std::string> m_lines;
+  // One text for the whole log and where each line starts: a plan of a delivery logs millions
+  // of calls, and a string each would cost more than the drawing.
+  std::string m_log;
+  std::vector<std::size_t> m_starts;
   int m_width, m_height;
   int m_flushes = 0;
 };

@@ -47,3 +47,16 @@ TEST(RecordingCanvas, ArcsEllipsesAndBitmaps) {
   EXPECT_EQ(dc.Lines().at(1), "ellipse 1 2 3 4 pen 1 0,0,0 brush 255,255,255");
   EXPECT_EQ(dc.Lines().at(2), "bitmap 115 10 20");
 }
+
+TEST(RecordingCanvas, ATextWithALineFeedStaysOneLineAndClearStartsAfresh) {
+  RecordingCanvas dc;
+  dc.TextOut(1, 2, "oben\nunten");
+  dc.Bitmap(1, 2, 3);
+  ASSERT_EQ(dc.Lines().size(), 2u);
+  EXPECT_TRUE(dc.Lines()[0].ends_with("| oben\nunten"));
+  EXPECT_EQ(dc.Lines()[1], "bitmap 1 2 3");
+  dc.Clear();
+  EXPECT_TRUE(dc.Lines().empty());
+  dc.Bitmap(4, 5, 6);
+  EXPECT_EQ(dc.Log(), "bitmap 4 5 6\n");
+}
