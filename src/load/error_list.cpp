@@ -212,15 +212,19 @@ ErrorListRow GetErrorListRow(int k) {
   return row;
 }
 
+// The row's columns cut from the message where GetErrorListRow cuts them, without copying each:
+// the saved list and the batch tool write a line per finding, millions for a broken delivery.
 std::string ErrorListText(int k) {
-  const ErrorListRow row = GetErrorListRow(k);
+  const std::string m = g_errorList.Message(static_cast<std::size_t>(k));
+  const long long width = static_cast<long long>(ErrorListLineWidth(m));
+  const std::string_view record = g_errorList.Record(static_cast<std::size_t>(k));
   std::string text;
-  text.reserve(row.line.size() + row.kind.size() + row.description.size() + row.record.size() + 3);
-  for (std::string_view column : {std::string_view(row.line), std::string_view(row.kind), std::string_view(row.description)}) {
+  text.reserve(m.size() + record.size() + 3);
+  for (std::string_view column : {Mid(m, 0, width), Mid(m, width, kKindWidth), Mid(m, width + kKindWidth, static_cast<long long>(m.size()))}) {
     text += column;
     text += '\t';
   }
-  text += row.record;
+  text += record;
   return text;
 }
 
