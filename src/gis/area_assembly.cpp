@@ -1,6 +1,7 @@
 #include "gis/area_assembly.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "gis/ring_builder.h"
 
@@ -14,7 +15,27 @@ bool RunsBackwards(const Polyline& points) {
   return std::lexicographical_compare(points.rbegin(), points.rend(), points.begin(), points.end());
 }
 
+// FNV-1a over the coordinates' bits; 0.0 and -0.0 are one coordinate, as they compare equal.
+std::uint64_t HashOf(const Polyline& points) {
+  std::uint64_t h = 14695981039346656037ull;
+  for (const Point2& p : points) {
+    for (const double v : {p.x, p.y}) h = (h ^ (v == 0.0 ? 0 : std::bit_cast<std::uint64_t>(v))) * 1099511628211ull;
+  }
+  return h;
+}
+
 }  // namespace
+
+std::size_t AreaAssembly::IndexOf(Polyline points) {
+  const std::uint64_t h = HashOf(points);
+  const auto [from, to] = m_lineIndex.equal_range(h);
+  for (auto it = from; it != to; ++it) {
+    if (m_lines[it->second].points == points) return it->second;
+  }
+  m_lineIndex.emplace(h, m_lines.size());
+  m_lines.push_back({std::move(points), {}});
+  return m_lines.size() - 1;
+}
 
 AreaAssembly::AreaAssembly(const std::vector<SourceLine>& lines) {
   for (const SourceLine& line : lines) Add(line);
@@ -25,9 +46,7 @@ void AreaAssembly::Add(const SourceLine& line) {
   const bool backwards = RunsBackwards(line.vertices);
   Polyline points = line.vertices;
   if (backwards) std::reverse(points.begin(), points.end());
-  const auto [it, added] = m_lineIndex.try_emplace(points, m_lines.size());
-  if (added) m_lines.push_back({std::move(points), {}});
-  const std::size_t index = it->second;
+  const std::size_t index = IndexOf(std::move(points));
   MergedLine& merged = m_lines[index];
   auto note = [&](const std::string& object, Side side) {
     if (object.empty()) return;

@@ -5,6 +5,7 @@
 // object on both sides joins a hole to the outer ring or the parts of one parcel: it bounds
 // nothing and stays out of the rings.
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <unordered_map>
@@ -41,9 +42,13 @@ class AreaAssembly {
   };
 
   void Add(const SourceLine& line);
+  // The index of the merged line with these points, added when there is none yet.
+  std::size_t IndexOf(Polyline points);
 
   std::vector<MergedLine> m_lines;
-  std::map<Polyline, std::size_t> m_lineIndex;
+  // The merged lines by a hash of their points: an index keyed by the points themselves would
+  // hold every line of a delivery a second time.
+  std::unordered_multimap<std::uint64_t, std::size_t> m_lineIndex;
   std::unordered_map<std::string, std::vector<std::size_t>> m_linesOfObject;
 };
 

@@ -38,6 +38,10 @@ TEST(AreaAssembly, CopiesOfALineBecomeOneWhicheverWayTheyRun) {
   EXPECT_EQ(assembly.Build("A").status, AreaOutcome::Status::Built);
   EXPECT_EQ(assembly.Build("B").status, AreaOutcome::Status::Built);
   EXPECT_DOUBLE_EQ(gis::Area(assembly.Build("B").polygons), 100.0);
+  // A coordinate written as -0 is the same as 0.
+  std::vector<SourceLine> signedZero = Square({0, 0}, 10, "A");
+  signedZero.push_back(Copy({10, 10}, {-0.0, 10}, "C", ""));
+  EXPECT_EQ(gis::AreaAssembly(signedZero).DistinctLineCount(), 4u);
 }
 
 TEST(AreaAssembly, LineWithOneObjectOnBothSidesIsNoBoundary) {
