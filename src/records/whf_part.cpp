@@ -26,14 +26,7 @@ int CWhfPart::FillDetail() const {
   const std::string_view name = PartTypeName(m_type);
   const int type = m_type >= 0 && m_type < kPartTypeCount ? m_type : kUnknownPartType;
   DetailTable.Set(0, kTitles[static_cast<std::size_t>(type)], "", "");
-  // "%4d" for the counts four digits hold, written directly.
-  char count[4] = {' ', ' ', ' ', '0'};
-  if (m_count >= 0 && m_count <= 9999) {
-    for (int k = 3, v = m_count; v > 0; --k, v /= 10) count[k] = static_cast<char>('0' + v % 10);
-    DetailTable.Set(1, name, "Anzahl der Wiederholungen:", std::string_view(count, 4));
-  } else {
-    DetailTable.Set(1, name, "Anzahl der Wiederholungen:", PaddedInt(m_count, 4));
-  }
+  DetailTable.Set(1, name, "Anzahl der Wiederholungen:", PaddedInt(m_count, 4));
   return 1;
 }
 

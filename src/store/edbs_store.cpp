@@ -5,6 +5,7 @@
 
 #include "platform/canvas.h"
 #include "records/parser.h"
+#include "records/part_classes.h"
 #include "store/keyword_tables.h"
 
 CEdbsStore g_store;
@@ -103,9 +104,21 @@ std::string CEdbsStore::GetRecordTitle(int i) const {
 std::string CEdbsStore::GetPartTypeName(int i, int j) const { return std::string(PartTypeName(GetPartType(i, j))); }
 
 std::string CEdbsStore::GetPartListTextDotted(int i, int j, int& typeInOut) const {
-  std::string text = m_records[i].GetPartListText(j, typeInOut);
-  std::replace(text.begin(), text.end(), ' ', '\xB7');
+  std::string text;
+  AppendPartListTextDotted(text, i, j, typeInOut);
   return text;
+}
+
+void CEdbsStore::AppendPartListTextDotted(std::string& out, int i, int j, int& typeInOut) const {
+  const std::size_t from = out.size();
+  const CPartRef part = m_records[i].m_parts[static_cast<std::size_t>(j)];
+  if (const auto text = ListTextInPlace(part)) {
+    typeInOut = part.m_type;
+    out += *text;
+  } else {
+    out += m_records[i].GetPartListText(j, typeInOut);
+  }
+  std::replace(out.begin() + static_cast<std::ptrdiff_t>(from), out.end(), ' ', '\xB7');
 }
 
 int CEdbsStore::ApplyFilterCriterion(int criterion, int mode, int negate) {

@@ -65,6 +65,9 @@ class CEdbsStore {
   int FillPartDetail(int i, int j) const { return m_records[i].FillPartDetail(j); }
   // The part's list text with every blank shown as a middle dot (0xB7).
   std::string GetPartListTextDotted(int i, int j, int& typeInOut) const;
+  // The same, added to `out`. A text that lies in the record as it is shown is copied from there
+  // instead of reading the part.
+  void AppendPartListTextDotted(std::string& out, int i, int j, int& typeInOut) const;
 
   // Typed part-field readers; parts of other types give the placeholder.
   std::string GetLayer(int i, int j) const;          // "zzz"

@@ -158,7 +158,7 @@ class CExportText {
     char digits[16];
     int n = 0;
     if (value < 0) {
-      Put(Format("%*d", width, value));
+      Put(PaddedInt(value, width));
       return;
     }
     do {

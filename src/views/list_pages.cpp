@@ -5,7 +5,6 @@
 
 #include "platform/cp1252_literal.h"
 #include "records/edbs_part.h"
-#include "records/part_classes.h"
 #include "store/edbs_store.h"
 #include "store/keyword_tables.h"
 #include "views/record_scope.h"
@@ -126,24 +125,7 @@ class PageBuilder {
   std::vector<ListRow> Take() { return std::move(m_rows); }
 
  private:
-  // The part's list text with every blank shown as a middle dot, added to `out`. A text that lies
-  // in the record as it is shown is copied from there instead of reading the part.
-  static void AppendText(std::string& out, int i, int j, int selector) {
-    if (selector == kNoKey) {
-      if (const auto text = ListTextInPlace(g_store.Record(i).m_parts[static_cast<std::size_t>(j)])) {
-        const std::size_t from = out.size();
-        out += *text;
-        std::replace(out.begin() + static_cast<std::ptrdiff_t>(from), out.end(), ' ', '\xB7');
-        return;
-      }
-    }
-    out += g_store.GetPartListTextDotted(i, j, selector);
-  }
-  static std::string Text(int i, int j, int selector) {
-    std::string text;
-    AppendText(text, i, j, selector);
-    return text;
-  }
+  static std::string Text(int i, int j, int selector) { return g_store.GetPartListTextDotted(i, j, selector); }
 
   std::size_t AddRow(int i) {
     m_rows.push_back(ListRow{i, std::vector<std::string>(m_columnCount)});
@@ -196,7 +178,8 @@ class PageBuilder {
         continue;
       }
       running += "  ";
-      AppendText(running, i, j, kNoKey);
+      int selector = kNoKey;
+      g_store.AppendPartListTextDotted(running, i, j, selector);
       // A cell holds at most kListCellMax characters; a longer text is cut into pieces.
       while (running.size() > kListCellMax) {
         Put(row, content, running.substr(0, kListCellCut));
